@@ -46,3 +46,8 @@ public:
 ZwLog& EngineLog();
 
 } // namespace zw
+
+namespace zw {
+// Installs the log that EngineLog() returns (nullptr: back to the dropping log).
+void SetEngineLog(ZwLog* log);
+} // namespace zw
