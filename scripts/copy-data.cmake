@@ -1,0 +1,5 @@
+# Copies the demo world's text files (data/) into the game folder; a missing
+# data/ folder copies nothing.
+if(EXISTS "${SRC}")
+  file(COPY "${SRC}/" DESTINATION "${DST}")
+endif()
