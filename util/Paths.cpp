@@ -32,12 +32,17 @@ std::string AppDirSlash() { return g_appDir == "/" ? g_appDir : g_appDir + "/"; 
 
 std::string AppPath(const std::string& name) { return ResolvePath(JoinPath(g_appDir, name)); }
 
-std::string ExecutableDir() {
+std::string ExecutablePath() {
     char buf[4096];
     ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return ".";
+    if (n <= 0) return "";
     buf[n] = 0;
-    return DirOf(buf);
+    return buf;
+}
+
+std::string ExecutableDir() {
+    std::string p = ExecutablePath();
+    return p.empty() ? "." : DirOf(p);
 }
 
 std::string JoinPath(const std::string& a, const std::string& b) {
@@ -100,6 +105,9 @@ bool DirectoryExists(const std::string& path) {
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     std::string p = ResolvePath(path);
+    // A folder opens as a stream but has no size to read.
+    struct stat st;
+    if (::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) throw EInOutError("Cannot open file \"" + path + "\"");
     std::ifstream in(p, std::ios::binary);
     if (!in) throw EInOutError("Cannot open file \"" + path + "\"");
     in.seekg(0, std::ios::end);

@@ -17,6 +17,8 @@ std::string AppDirSlash();
 std::string AppPath(const std::string& name);
 // Directory of the running executable (from /proc/self/exe).
 std::string ExecutableDir();
+// Full path of the running executable ("" when unknown).
+std::string ExecutablePath();
 
 // Backslashes become slashes; a component missing with its exact case is
 // matched case-insensitively in its folder. Relative paths resolve against
