@@ -2,6 +2,18 @@
 // heap monitor. Relaxed counters: a few nanoseconds per allocation.
 #include "shell/LogSysInfo.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+// Under AddressSanitizer its own operator new stays, so that mismatched
+// new/delete pairs are still reported; the heap monitor then shows "n/a".
+#include <cstdint>
+
+namespace zw {
+bool HeapCounting() { return false; }
+uint64_t HeapBlockCount() { return 0; }
+uint64_t HeapByteCount() { return 0; }
+} // namespace zw
+
+#else
 #include <atomic>
 #include <cstdlib>
 #include <malloc.h>
@@ -49,6 +61,9 @@ void operator delete(void* p, const std::nothrow_t&) noexcept { Release(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { Release(p); }
 
 namespace zw {
+bool HeapCounting() { return true; }
 uint64_t HeapBlockCount() { return g_blocks.load(std::memory_order_relaxed); }
 uint64_t HeapByteCount() { return g_bytes.load(std::memory_order_relaxed); }
 } // namespace zw
+
+#endif

@@ -180,8 +180,8 @@ std::vector<std::string> HeapMonitorLines() {
     return {
         "",
         "===========  Heap Monitor  ============",
-        "  AllocMemCount (Blocks) : " + std::to_string(HeapBlockCount()),
-        "  AllocMemSize  (Bytes)  : " + std::to_string(HeapByteCount()),
+        "  AllocMemCount (Blocks) : " + (HeapCounting() ? std::to_string(HeapBlockCount()) : "n/a"),
+        "  AllocMemSize  (Bytes)  : " + (HeapCounting() ? std::to_string(HeapByteCount()) : "n/a"),
         "=======================================",
         "",
     };

@@ -20,7 +20,9 @@ std::string CpuInfoField(const std::string& text, const std::string& name);
 // " MB (" form: megabytes rounded from bytes / 1048576, then the bytes.
 std::string MegabytesText(uint64_t bytes);
 
-// Blocks and bytes the program holds through operator new.
+// Blocks and bytes the program holds through operator new (when counted:
+// not under AddressSanitizer).
+bool HeapCounting();
 uint64_t HeapBlockCount();
 uint64_t HeapByteCount();
 
