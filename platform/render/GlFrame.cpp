@@ -58,12 +58,12 @@ void GlFrame::AddBackground(GlMesh* mesh, uint32_t first, uint32_t count, const 
 
 void GlFrame::AddMesh(GlMesh* mesh, uint32_t first, uint32_t count, const RMaterial* m, const Mat4& model) {
     MeshItem it{mesh, first, count, m, model, DistanceSq(model.Origin(), p_.eye), GL_TRIANGLES};
-    (m->blend == BlendMode::Opaque ? opaque_ : blended_).push_back(it);
+    (m->blend == GlBlend::Opaque ? opaque_ : blended_).push_back(it);
 }
 
 void GlFrame::AddLines(GlMesh* mesh, uint32_t first, uint32_t count, const RMaterial* m, const Mat4& model) {
     MeshItem it{mesh, first, count, m, model, DistanceSq(model.Origin(), p_.eye), GL_LINES};
-    (m->blend == BlendMode::Opaque ? opaque_ : blended_).push_back(it);
+    (m->blend == GlBlend::Opaque ? opaque_ : blended_).push_back(it);
 }
 
 void GlFrame::AddSprite(const Vec3& centre, float width, float height, float rotationDeg, const RMaterial* m) {
@@ -85,7 +85,7 @@ void GlFrame::AddParticle(const Vec3& c, float size, const Color& col) {
     for (uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u}) particleI_.push_back(base + i);
 }
 
-void GlFrame::AddHudRun(const GlTexture* t, BlendMode b, bool alphaTexture, const RMaterial* m, uint32_t start) {
+void GlFrame::AddHudRun(const GlTexture* t, GlBlend b, bool alphaTexture, const RMaterial* m, uint32_t start) {
     if (!hudRuns_.empty()) {
         QuadRun& last = hudRuns_.back();
         if (last.texture == t && last.blend == b && last.alphaTexture == alphaTexture) {
@@ -143,15 +143,15 @@ void GlFrame::AddHudText(const FontAtlas& font, float x, float y, std::string_vi
         }
         penX += float(gl.advance);
     }
-    if (hudI_.size() > start) AddHudRun(&font.Texture(), BlendMode::Transparent, true, nullptr, start);
+    if (hudI_.size() > start) AddHudRun(&font.Texture(), GlBlend::Transparent, true, nullptr, start);
 }
 
-void GlFrame::ApplyBlend(BlendMode b, bool depthWrite) {
-    if (b == BlendMode::Opaque) {
+void GlFrame::ApplyBlend(GlBlend b, bool depthWrite) {
+    if (b == GlBlend::Opaque) {
         glDisable(GL_BLEND);
     } else {
         glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, b == BlendMode::Additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+        glBlendFunc(GL_SRC_ALPHA, b == GlBlend::Additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     }
     glDepthMask(depthWrite ? GL_TRUE : GL_FALSE);
 }
@@ -164,7 +164,7 @@ void GlFrame::ApplyMaterial(const RMaterial& m) {
     glUniform1i(world_.hasTexture, m.texture != nullptr);
     if (m.texture) m.texture->Bind(0);
     // Added light fades into black, not into the fog's colour.
-    SetColor(world_.fogColor, m.blend == BlendMode::Additive ? Color{0, 0, 0, 1} : p_.fogColor);
+    SetColor(world_.fogColor, m.blend == GlBlend::Additive ? Color{0, 0, 0, 1} : p_.fogColor);
     if (m.twoSided) glDisable(GL_CULL_FACE);
     else glEnable(GL_CULL_FACE);
     if (m.depthTest) glEnable(GL_DEPTH_TEST);
@@ -193,7 +193,7 @@ void GlFrame::PushSprite(const SpriteItem& s) {
 
 void GlFrame::DrawSpriteRun(const QuadRun& r) {
     ApplyMaterial(*r.material);
-    ApplyBlend(r.blend, r.blend == BlendMode::Opaque);
+    ApplyBlend(r.blend, r.blend == GlBlend::Opaque);
     SetConstantModel(kIdentity);
     spriteMesh_.Draw(r.firstIndex, r.indexCount, 0, 0, 0, stats_);
 }

@@ -17,14 +17,14 @@
 
 namespace zw {
 
-enum class BlendMode : uint8_t { Opaque, Transparent, Additive };
+enum class GlBlend : uint8_t { Opaque, Transparent, Additive };
 
 struct RMaterial {
     Color diffuse{0.8f, 0.8f, 0.8f, 1};
     Color ambient{0.2f, 0.2f, 0.2f, 1};
     Color emission{0, 0, 0, 1};
     const GlTexture* texture = nullptr;
-    BlendMode blend = BlendMode::Opaque;
+    GlBlend blend = GlBlend::Opaque;
     bool unlit = false;      // ignores lighting
     bool twoSided = true;
     bool depthTest = true;
@@ -94,13 +94,13 @@ private:
     };
     struct QuadRun {
         const GlTexture* texture;
-        BlendMode blend;
+        GlBlend blend;
         bool alphaTexture;
         uint32_t firstIndex, indexCount;
         const RMaterial* material;
     };
     void ApplyMaterial(const RMaterial& m);
-    void ApplyBlend(BlendMode b, bool depthWrite);
+    void ApplyBlend(GlBlend b, bool depthWrite);
     void Prepare();
     void DrawBackground();
     void DrawOpaque();
@@ -110,7 +110,7 @@ private:
     void PushSprite(const SpriteItem& s);
     void DrawSpriteRun(const QuadRun& r);
     void DrawMeshItem(const MeshItem& it, size_t matrixIndex, int instances);
-    void AddHudRun(const GlTexture* t, BlendMode b, bool alphaTexture, const RMaterial* m, uint32_t indexStart);
+    void AddHudRun(const GlTexture* t, GlBlend b, bool alphaTexture, const RMaterial* m, uint32_t indexStart);
 
     WorldProgram world_;
     HudProgram hud_;

@@ -27,7 +27,7 @@ void GlFrame::Prepare() {
     blendOrder_.clear();
     for (size_t i = 0; i < blended_.size(); ++i) blendOrder_.push_back({blended_[i].depth, false, uint32_t(i)});
     for (size_t i = 0; i < sprites_.size(); ++i)
-        if (sprites_[i].material->blend != BlendMode::Opaque)
+        if (sprites_[i].material->blend != GlBlend::Opaque)
             blendOrder_.push_back({sprites_[i].depth, true, uint32_t(i)});
     std::stable_sort(blendOrder_.begin(), blendOrder_.end(),
                      [](const BlendedRef& a, const BlendedRef& b) { return a.depth > b.depth; });
@@ -51,7 +51,7 @@ void GlFrame::Prepare() {
     spriteRuns_.clear();
     spriteOrder_.clear();
     for (size_t i = 0; i < sprites_.size(); ++i)
-        if (sprites_[i].material->blend == BlendMode::Opaque) spriteOrder_.push_back(i);
+        if (sprites_[i].material->blend == GlBlend::Opaque) spriteOrder_.push_back(i);
     std::stable_sort(spriteOrder_.begin(), spriteOrder_.end(),
                      [this](size_t a, size_t b) { return sprites_[a].material < sprites_[b].material; });
     for (size_t i : spriteOrder_) {
@@ -86,7 +86,7 @@ void GlFrame::Prepare() {
 void GlFrame::DrawOpaque() {
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
-    ApplyBlend(BlendMode::Opaque, true);
+    ApplyBlend(GlBlend::Opaque, true);
     const RMaterial* current = nullptr;
     for (size_t k = 0; k < order_.size();) {
         const MeshItem& it = opaque_[order_[k]];
@@ -127,11 +127,11 @@ void GlFrame::DrawParticles() {
     RMaterial m;
     m.diffuse = {1, 1, 1, 1};
     m.texture = &particleTexture_;
-    m.blend = BlendMode::Additive;
+    m.blend = GlBlend::Additive;
     m.unlit = true;
     m.depthTest = false;
     ApplyMaterial(m);
-    ApplyBlend(BlendMode::Additive, false);
+    ApplyBlend(GlBlend::Additive, false);
     glUniform1i(world_.useVertexColor, 1);
     SetConstantModel(kIdentity);
     particleMesh_.Draw(0, uint32_t(particleI_.size()), 0, 0, 0, stats_);

@@ -5,7 +5,6 @@
 #include "platform/window/MessageLoop.h"
 #include "platform/window/ViewRenderer.h"
 #include "platform/window/Window.h"
-#include "util/Vec.h"
 
 #include <functional>
 #include <memory>
@@ -13,16 +12,9 @@
 
 namespace zw {
 
-class Camera;
 class Scene;
 
 enum class DepthPrecision { Default = 0, Bits16 = 16, Bits24 = 24, Bits32 = 32 };
-
-struct FogSettings {
-    bool enabled = true;
-    float start = 150, end = 250;
-    Color color{0.54f, 0.69f, 0.53f, 1}; // GLScene's default fog colour is grey-green
-};
 
 class FullScreenViewer {
 public:
@@ -47,11 +39,8 @@ public:
     void SetVSync(bool on);
     bool VSync() const { return vsync_; }
 
-    Color backgroundColor{0.0f, 0.0f, 0.0f, 1};
-    FogSettings fog;
-    bool lighting = true;
+    // What is drawn: the scene with its camera, background, fog and lighting.
     Scene* scene = nullptr;
-    Camera* camera = nullptr;
     std::string title = "Zwolta";
 
     // Active: the window exists, is shown and has the screen.

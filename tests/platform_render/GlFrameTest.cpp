@@ -46,9 +46,9 @@ TEST(GlFrame, DrawsOpaqueBlendedInstancedAndHud) {
     red.diffuse = {1, 0, 0, 1};
     green.diffuse = {0, 1, 0, 1};
     glass.diffuse = {1, 1, 1, 0.5f};
-    glass.blend = BlendMode::Transparent;
+    glass.blend = GlBlend::Transparent;
     glow.diffuse = {0, 0, 1, 1};
-    glow.blend = BlendMode::Additive;
+    glow.blend = GlBlend::Additive;
     panel.diffuse = {1, 1, 0, 1};
     FontAtlas font(HudFontFile(HudFontKind::Tahoma15Bold), 15);
 
