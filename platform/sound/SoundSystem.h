@@ -76,6 +76,8 @@ public:
 
     // Every channel that exists, for tests and diagnostics.
     virtual std::vector<ChannelHandle> Channels() = 0;
+    // What a player hears now: the playing channels with a volume above 0.
+    std::vector<ChannelInfo> Audible();
 
     // A channel of the sample started from its beginning; none for an empty
     // sample or when no channel is free.

@@ -2,6 +2,7 @@
 #include "platform/sound/NullSoundSystem.h"
 #include "shell/ZwLog.h"
 #include "tests/sound/TestWav.h"
+#include "util/Paths.h"
 #include "util/Random.h"
 
 #include <gtest/gtest.h>
@@ -285,6 +286,21 @@ TEST_F(NullSound, FreeStopsEverythingAndIsHarmlessTwice) {
     ASSERT_TRUE(again);
     EXPECT_NE(again, s);
     EXPECT_FALSE(snd.PlaySample(s));
+}
+
+TEST_F(NullSound, AudibleListsWhatAPlayerHears) {
+    SampleHandle engine = snd.SampleLoad(Wav("engine.wav", 1.0), 1, true, true);
+    SampleHandle horn = snd.SampleLoad(Wav("klakson.wav", 0.5), 1, false, true);
+    SampleHandle bell = snd.SampleLoad(Wav("dzwonek.wav", 0.5), 1, false, true);
+    ChannelHandle e = snd.PlaySample(engine);
+    snd.ChannelSetAttributes(e, kUnchanged, 0.0f, kUnchanged); // muted
+    snd.PlaySample(horn);
+    snd.ChannelPause(snd.PlaySample(bell));
+    std::vector<ChannelInfo> heard = snd.Audible();
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(FileNameOf(heard[0].path), "klakson.wav");
+    snd.Update(0.6);
+    EXPECT_TRUE(snd.Audible().empty());
 }
 
 TEST(NullSoundBeforeInit, LoadsNothing) {
