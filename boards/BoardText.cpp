@@ -3,10 +3,14 @@
 namespace zw {
 namespace {
 
+// Beyond every board: characters past it are not drawn.
+constexpr int FarRight = 1 << 26;
+
 // Draws the characters from x on; blanks only move on.
 int DrawRun(BoardCanvas& canvas, std::string_view text, int x, int row, char font, char t) {
     int gap = canvas.fonts.Odstep(font, t);
     for (char ch : text) {
+        if (x > FarRight) break;
         unsigned char c = static_cast<unsigned char>(ch);
         if (c != ' ') WstawZnak(canvas, c, x, row, font, t);
         x += canvas.fonts.Dlugosc(c, font, t) + gap;

@@ -69,6 +69,9 @@ void TBoardFonts::ReadDykta(std::string_view bytes, const std::string& name, con
             TDyktaPole& p = Dykta[size_t(BoardFontCount - k)][size_t(e)];
             p.x = FieldInt(in, fields[2 * k], 2 * k + 1);
             p.w = FieldInt(in, fields[2 * k + 1], 2 * k + 2);
+            if (p.x < 0 || p.x > MaxStripPixels || p.w < 0 || p.w > MaxStripPixels)
+                throw ERangeError(in.Where() + "pixel position or width outside 0 to " +
+                                  std::to_string(MaxStripPixels));
         }
         in.Ok();
     }

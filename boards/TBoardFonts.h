@@ -18,6 +18,8 @@ struct TDyktaPole {
 };
 
 constexpr int DyktaEntries = 49; // 47 glyphs, the letter spacing, the blank
+// Far wider than any letter strip; keeps text arithmetic within range.
+constexpr int MaxStripPixels = 100000;
 
 class TBoardFonts {
 public:

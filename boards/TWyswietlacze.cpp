@@ -3,6 +3,7 @@
 #include "util/Errors.h"
 #include "util/Paths.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace zw {
@@ -28,7 +29,9 @@ public:
             std::string name = "tab\\elementy\\dykta" + std::to_string(FontHeight(font)) + ".bmp";
             strip = std::make_unique<Bitmap8>(ReadBmp8File(AppPath(name)));
         }
-        board_.CopyRect(left, top, *strip, srcX, 0, width, height);
+        // A table wider than its strip copies only what the strip has.
+        width = std::min(width, strip->Width() - srcX);
+        if (width > 0) board_.CopyRect(left, top, *strip, srcX, 0, width, std::min(height, strip->Height()));
     }
 
 private:

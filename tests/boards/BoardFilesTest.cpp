@@ -83,6 +83,8 @@ TEST(DyktaFile, PairsComeSmallestFontFirst) {
                   .find("dykta.csv"), std::string::npos);
     EXPECT_NE(ErrorOf<EConvertError>([&] { f.ReadDykta(Repeat("0;0;0;0;0;0;0;0;0\n", 49), "dykta.csv"); })
                   .find("dykta.csv, line 1: expected 10 fields, found 9"), std::string::npos);
+    EXPECT_NE(ErrorOf<ERangeError>([&] { f.ReadDykta("0;-1;0;0;0;0;0;0;0;0\n" + Repeat("0;0;0;0;0;0;0;0;0;0\n", 48), "dykta.csv"); })
+                  .find("dykta.csv, line 1: pixel position or width"), std::string::npos);
 }
 
 TEST(WyswBus, ReadsTheBoardList) {

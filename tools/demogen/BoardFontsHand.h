@@ -1,0 +1,6 @@
+#pragma once
+// Hand-drawn glyphs of the 7- and 5-dot board fonts, in board-glyph order.
+namespace demogen {
+extern const char* const kFont7[47];
+extern const char* const kFont5[47];
+} // namespace demogen
