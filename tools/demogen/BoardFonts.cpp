@@ -57,6 +57,8 @@ void BoardFonts(const std::string& gameDir) {
     for (int height : {16, 12, 9}) {
         std::vector<Rows> glyphs;
         for (const RasterGlyph& g : RasteriseBoardGlyphs(height, true)) glyphs.push_back(FromRaster(g, height));
+        if (height == 9)
+            for (const HandGlyph& h : kFont9Hand) glyphs[size_t(h.glyph - 1)] = FromArt(h.art, 9);
         WriteFont(gameDir, height, glyphs);
     }
     std::vector<Rows> seven, five;

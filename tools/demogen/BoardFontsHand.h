@@ -3,4 +3,10 @@
 namespace demogen {
 extern const char* const kFont7[47];
 extern const char* const kFont5[47];
+
+struct HandGlyph {
+    int glyph; // 1..47
+    const char* art;
+};
+extern const HandGlyph kFont9Hand[9];
 } // namespace demogen

@@ -50,15 +50,20 @@ uint8_t CoverageAt(const FT_Bitmap& b, int x, int y) {
 std::vector<RasterGlyph> RasteriseBoardGlyphs(int height, bool mono) {
     Face f;
     // Rows kept below the baseline for the ogoneks; the capitals fill the rest.
-    const int below = std::max(1, int(height * 0.19 + 0.5));
+    const int below = height < 10 ? 1 : int(height * 0.19 + 0.5);
     const int above = height - below;
+    // Letters with a mark above or below; only the ogonek (and DejaVu's J)
+    // may go below the baseline.
+    auto marked = [](char32_t cp) { return (cp > 0x7F && cp != U'\u0141') || cp == U'J'; };
+    auto ogonek = [](char32_t cp) { return cp == U'\u0104' || cp == U'\u0118' || cp == U'J'; };
+    const int overshoot = std::max(1, height / 12);
     auto fits = [&](char32_t cp, int px) {
         FT_Set_Pixel_Sizes(f.face, 0, FT_UInt(px));
         FT_GlyphSlot g = f.Load(cp, mono);
-        return g->bitmap_top <= above && g->bitmap_top - int(g->bitmap.rows) >= -below;
+        int bottom = g->bitmap_top - int(g->bitmap.rows);
+        return g->bitmap_top <= above && bottom >= (ogonek(cp) ? -below : -overshoot);
     };
-    // The size at which every letter without a mark above or below fits.
-    auto marked = [](char32_t cp) { return cp > 0x7F && cp != U'\u0141'; };
+    // The size at which every letter without a mark fits.
     int base = height * 2;
     for (; base > 4; --base) {
         bool all = true;
