@@ -136,7 +136,7 @@ void Warehouse(const std::string& dir) {
 
 void OfficeTower(const std::string& dir, bool litWindows) {
     MeshModel m;
-    m.Material("biuro", 0.6f, 0.7f, 0.85f, litWindows ? "biuro_noc.bmp" : "biuro.bmp");
+    m.Material("biuro", 0.6f, 0.7f, 0.85f, "biuro.bmp");
     m.Material("beton", 0.75f, 0.75f, 0.75f, "tynk.bmp");
     m.Material("papa", 0.4f, 0.4f, 0.4f, "papa.bmp");
     m.Material("okno", 1.0f, 0.9f, 0.6f, "biuro_noc.bmp");
@@ -176,10 +176,11 @@ void Shelter(const std::string& dir) {
     o.Box({-w / 2 - 0.1f, -0.1f, h}, {w / 2 + 0.1f, d + 0.1f, h + 0.12f}, "dach");
     o.Box({-1.5f, d - 0.5f, 0.42f}, {1.5f, d - 0.1f, 0.48f}, "lawka");
     MeshObject& glass = m.Object("b_1");
-    glass.Wall(w / 2, d - 0.04f, -w / 2, d - 0.04f, 0.1f, h - 0.1f, "szklo");
-    glass.Wall(-w / 2, d - 0.04f, w / 2, d - 0.04f, 0.1f, h - 0.1f, "szklo");
-    glass.Wall(w / 2 - 0.04f, 0.1f, w / 2 - 0.04f, d - 0.1f, 0.1f, h - 0.1f, "szklo");
-    glass.Wall(w / 2 - 0.04f, d - 0.1f, w / 2 - 0.04f, 0.1f, 0.1f, h - 0.1f, "szklo");
+    // Both faces of each pane, a centimetre apart so they never fight for depth.
+    glass.Wall(w / 2, d - 0.03f, -w / 2, d - 0.03f, 0.1f, h - 0.1f, "szklo");
+    glass.Wall(-w / 2, d - 0.05f, w / 2, d - 0.05f, 0.1f, h - 0.1f, "szklo");
+    glass.Wall(w / 2 - 0.05f, 0.1f, w / 2 - 0.05f, d - 0.1f, 0.1f, h - 0.1f, "szklo");
+    glass.Wall(w / 2 - 0.03f, d - 0.1f, w / 2 - 0.03f, 0.1f, 0.1f, h - 0.1f, "szklo");
     m.Save(dir, kCity + "wiata.3ds");
 }
 
