@@ -91,7 +91,9 @@ def buildings(m):
     # the ring is lower.
     for axis, c, side in street_sides():
         for a0, a1 in ((-200, 0), (0, 200)):
-            lo, hi = a0 + 22, a1 - 22
+            # The corners of a block belong to the east-west streets' buildings.
+            margin = 22 if axis == "y" else 36
+            lo, hi = a0 + margin, a1 - margin
             central = c == 0
             ring_outer = abs(c) == 200 and side * c > 0
             if ring_outer:
@@ -108,6 +110,11 @@ def buildings(m):
                 if pos + width > hi:
                     break
                 mid = pos + width / 2
+                blocked = [r for r in FRONTAGE if r[0] == axis and r[1] == c and r[2] == side
+                           and pos < r[4] and pos + width > r[3]]
+                if blocked:
+                    pos = max(r[4] for r in blocked) + 6
+                    continue
                 if axis == "x":
                     x, y = c + side * SETBACK, mid
                     r = facing_roll(-side, 0)
@@ -117,18 +124,23 @@ def buildings(m):
                 placed[kind].append((x, y, r))
                 pos += width + 6
                 i += 1
+    # An estate of flats inside the north-west block, set round a green.
+    for (x, y) in ((-130, 60), (-130, 95), (-130, 130), (-70, 95), (-70, 130)):
+        placed["blok"].append((x, y, facing_roll(0, -1)))
     count = 0
     for kind, items in placed.items():
         for (x, y, r) in items:
-            if stop_clear(x, y):
-                m.add("M1", float(x), float(y), 0.0, r, 1.0, 1.0, 1.0, path=kinds[kind][1])
-                count += 1
+            m.add("M1", float(x), float(y), 0.0, r, 1.0, 1.0, 1.0, path=kinds[kind][1])
+            count += 1
     return count
 
 
 STOP_SPOTS = []  # (x, y) of shelters, kept free of buildings and lamps
-# Places kept for the petrol station, the lit office towers and the kiosks: (x, y, radius).
-RESERVED = [(-215, 60, 24), (40, -12, 18), (-150, 188, 18), (50, 9, 8), (-50, 9, 8)]
+# Places kept free of lamps: the petrol station and the kiosks (x, y, radius).
+RESERVED = [(-215, 60, 24), (50, 9, 8), (-50, 9, 8)]
+# Street frontage kept for the petrol station and the lit office towers:
+# (street axis, street coordinate, side, from, to) along the street.
+FRONTAGE = [("x", -200, -1, 48, 72), ("y", 0, -1, 26, 54), ("y", 200, -1, -164, -136)]
 
 
 def stop_clear(x, y):
@@ -238,23 +250,26 @@ def planes(m):
     """Trees (two crossed transparent planes), hedges, fences, crossings, a billboard,
     the paved square and the car park."""
     trees = []
-    # Groves in the four inner blocks, clear of the buildings along the streets.
-    for qx in (-1, 1):
-        for qy in (-1, 1):
-            for i in range(9):
-                gx = 60 + (i % 3) * 40 + 12 * (math.sin(i * 2.3 + qx) )
-                gy = 60 + (i // 3) * 40 + 12 * (math.cos(i * 1.7 + qy))
-                x, y = qx * gx, qy * gy
-                if (qx, qy) == (-1, -1) and math.hypot(x + 100, y + 100) < 40:
-                    continue  # the square
-                if (qx, qy) == (1, -1) and abs(x - 130) < 34 and abs(y + 130) < 24:
-                    continue  # the car park
-                trees.append((round(x, 1), round(y, 1)))
+    # Groves in three inner blocks, clear of the buildings along the streets;
+    # the north-west block holds an estate of flats instead.
+    for qx, qy in ((1, -1), (-1, -1), (1, 1)):
+        rows = 6 if (qx, qy) == (1, 1) else 3
+        for i in range(rows * 5 if rows == 6 else 9):
+            cols = 5 if rows == 6 else 3
+            step = 100 / (cols - 1) if rows == 6 else 40
+            gx = 55 + (i % cols) * step * (0.9 if rows == 6 else 1) + 7 * math.sin(i * 2.3 + qx)
+            gy = 55 + (i // cols) * (18 if rows == 6 else 40) + 7 * math.cos(i * 1.7 + qy)
+            x, y = qx * gx, qy * gy
+            if (qx, qy) == (-1, -1) and math.hypot(x + 100, y + 100) < 40:
+                continue  # the square
+            if (qx, qy) == (1, -1) and abs(x - 130) < 36 and abs(y + 130) < 26:
+                continue  # the car park
+            trees.append((round(x, 1), round(y, 1)))
     for k, (x, y) in enumerate(trees):
         path = r"scene\tex\drzewo1.bmp" if k % 3 else r"scene\tex\drzewo2.bmp"
-        h = 9.0 if k % 3 else 7.0
-        m.add("P2", float(x), float(y), 0.0, 0, 6.0, h, path=path)
-        m.add("P2", float(x), float(y), 0.0, 90, 6.0, h, path=path)
+        h, w = (11.0, 8.0) if k % 3 else (9.0, 5.0)
+        m.add("P2", float(x), float(y), 0.0, 0, w, h, path=path)
+        m.add("P2", float(x), float(y), 0.0, 90, w, h, path=path)
     # Hedges round the square (transparent standing planes).
     for (x, y, t) in ((-100, -72, 0), (-100, -128, 0), (-72, -100, 90), (-128, -100, 90)):
         m.add("P2", float(x), float(y), 0.0, t, 40.0, 1.2, path=r"scene\tex\zywoplot.bmp")
