@@ -57,9 +57,10 @@ void PanelBlock(const std::string& dir) {
     m.Save(dir, kCity + "blok.3ds");
 }
 
-void Tenement(const std::string& dir) {
+// variant 1: ochre plaster; 2: pale green plaster.
+void Tenement(const std::string& dir, int variant) {
     MeshModel m;
-    m.Material("kamienica", 0.95f, 0.85f, 0.65f, "kamienica.bmp");
+    m.Material("kamienica", 0.95f, 0.85f, 0.65f, variant == 1 ? "kamienica.bmp" : "kamienica2.bmp");
     m.Material("parter", 0.6f, 0.6f, 0.6f, "parter.bmp");
     m.Material("cegla", 0.7f, 0.4f, 0.3f, "cegla.bmp");
     m.Material("dachowka", 0.7f, 0.3f, 0.2f, "dachowka.bmp");
@@ -81,7 +82,7 @@ void Tenement(const std::string& dir) {
     o.Polygon({{-0.5f, top}, {d / 2, top + rh}, {d + 0.5f, top}}, {w / 2, 0, 0}, {0, 1, 0}, {0, 0, 1}, "cegla", 3);
     o.Polygon({{d + 0.5f, top}, {d / 2, top + rh}, {-0.5f, top}}, {-w / 2, d, 0}, {0, -1, 0}, {0, 0, 1}, "cegla",
               3);
-    m.Save(dir, kCity + "kamienica.3ds");
+    m.Save(dir, kCity + (variant == 1 ? "kamienica.3ds" : "kamienica2.3ds"));
 }
 
 void Shop(const std::string& dir) {
@@ -237,7 +238,8 @@ void Lamp(const std::string& dir) {
 
 void CityModels(const std::string& dir) {
     PanelBlock(dir);
-    Tenement(dir);
+    Tenement(dir, 1);
+    Tenement(dir, 2);
     Shop(dir);
     House(dir);
     Warehouse(dir);

@@ -398,6 +398,7 @@ void CityPictures(const std::string& dir) {
     const std::string c = "scene\\city\\";
     PanelBlockFacade().SaveBmp(dir, c + "blok.bmp");
     TenementFacade(Color(214, 180, 120)).SaveBmp(dir, c + "kamienica.bmp");
+    TenementFacade(Color(170, 196, 160)).SaveBmp(dir, c + "kamienica2.bmp");
     ShopFront("SPOŻYWCZY", Color(180, 40, 40)).SaveBmp(dir, c + "parter.bmp");
     ShopFront("SKLEP", Color(30, 90, 160)).SaveBmp(dir, c + "sklep.bmp");
     OfficeGlass(false).SaveBmp(dir, c + "biuro.bmp");

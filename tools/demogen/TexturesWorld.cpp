@@ -195,11 +195,12 @@ void FrontPool(const std::string& dir) {
     Painter p(128, 128, Color(0, 0, 0));
     for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x) {
-            double u = (x - 64) / 64.0, v = (127 - y) / 127.0;
-            double spread = 0.35 + 0.6 * v;
-            double w = std::max(0.0, 1 - std::fabs(u) / spread);
-            double i = std::pow(w, 1.5) * std::pow(1 - v, 0.7) * SmoothStep(0, 0.08, v);
-            p.Set(x, y, Scale(Color(255, 240, 200), i * 0.8));
+            // v: 0 at the lamp (bottom row) .. 1 at the far end; the beam widens ahead.
+            double u = (x + 0.5 - 64) / 64.0, v = (127.5 - y) / 128.0;
+            double spread = 0.45 + 0.55 * v;
+            double across = std::max(0.0, 1 - std::pow(std::fabs(u) / spread, 2));
+            double along = SmoothStep(0, 0.15, v) * (1 - SmoothStep(0.55, 1.0, v));
+            p.Set(x, y, Scale(Color(255, 244, 214), across * along * 0.85));
         }
     p.SaveBmp(dir, "Textures\\swiatlo.bmp");
 }

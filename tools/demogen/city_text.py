@@ -81,6 +81,7 @@ def buildings(m):
     kinds = {
         "blok": (34, r"scene\city\blok.3ds"),
         "kamienica": (22, r"scene\city\kamienica.3ds"),
+        "kamienica2": (22, r"scene\city\kamienica2.3ds"),
         "sklep": (18, r"scene\city\sklep.3ds"),
         "dom": (14, r"scene\city\dom.3ds"),
         "magazyn": (32, r"scene\city\magazyn.3ds"),
@@ -99,9 +100,9 @@ def buildings(m):
             if ring_outer:
                 seq = ["dom", "dom", "magazyn", "dom"]
             elif central:
-                seq = ["kamienica", "biurowiec", "kamienica", "sklep", "kamienica"]
+                seq = ["kamienica", "biurowiec", "kamienica2", "sklep", "kamienica"]
             else:
-                seq = ["blok", "sklep", "blok", "kamienica"]
+                seq = ["blok", "sklep", "blok", "kamienica2"]
             pos = lo
             i = (a0 // 100 + c // 100 + (side > 0)) % len(seq)
             while True:
