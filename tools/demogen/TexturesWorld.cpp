@@ -40,16 +40,30 @@ Dir FaceDir(const std::string& face, double s, double t) {
 
 double Azimuth(Dir d) { return std::atan2(d.x, -d.z); }
 
-// Height (as a sine of elevation) of the far hills and of the town's roofs.
+// Height (as a sine of elevation) of the far hills and of the town's roofs,
+// tabulated by azimuth once (every sky pixel asks for it).
+struct SkylineTable {
+    static constexpr int kBins = 4096;
+    double height[kBins];
+    bool town[kBins];
+    SkylineTable() {
+        for (int i = 0; i < kBins; ++i) {
+            double u = (i + 0.5) / kBins * 720;
+            double hills = 0.035 + 0.05 * TileFractal(u, 0, 90, 3, 720, 11);
+            int block = int(u / 6);
+            double roofs = Hash01(block, 0, 12) < 0.55 ? 0.02 + 0.05 * Hash01(block, 1, 12) : 0;
+            roofs *= SmoothStep(0.45, 0.6, TileNoise(u, 0, 120, 720, 13));
+            town[i] = roofs > hills;
+            height[i] = std::max(hills, roofs);
+        }
+    }
+};
+
 double Skyline(double az, double& townMask) {
-    double u = (az + M_PI) / (2 * M_PI) * 720;
-    double hills = 0.035 + 0.05 * TileFractal(u, 0, 90, 3, 720, 11);
-    int block = int(u / 6);
-    double town = Hash01(block, 0, 12) < 0.55 ? 0.02 + 0.05 * Hash01(block, 1, 12) : 0;
-    double townZone = SmoothStep(0.45, 0.6, TileNoise(u, 0, 120, 720, 13));
-    town *= townZone;
-    townMask = town > hills ? 1 : 0;
-    return std::max(hills, town);
+    static const SkylineTable table;
+    int i = std::clamp(int((az + M_PI) / (2 * M_PI) * SkylineTable::kBins), 0, SkylineTable::kBins - 1);
+    townMask = table.town[i] ? 1 : 0;
+    return table.height[i];
 }
 
 Color DaySky(Dir d) {
