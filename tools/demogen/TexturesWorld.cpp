@@ -25,17 +25,18 @@ double SmoothStep(double a, double b, double x) {
     return t * t * (3 - 2 * t);
 }
 
-// The view direction of pixel (s, t) in 0..1 of a sky-box face. The four
-// sides go round at azimuth 0, 90, 180, 270 with the picture's top up; the
-// top face's lower edge meets the front's upper edge.
+// The view direction (scene axes, y up) of pixel (s, t) in 0..1 of a sky-box
+// face, as the renderer lays them: front -Z, right +X, back +Z, left -X with
+// the picture's top up; the top's and the bottom's lower edges meet the
+// front's upper and the back's lower edge.
 Dir FaceDir(const std::string& face, double s, double t) {
     double a = 2 * s - 1, b = 1 - 2 * t;
     if (face == "ft") return Norm({a, b, -1});
     if (face == "rt") return Norm({1, b, a});
     if (face == "bk") return Norm({-a, b, 1});
     if (face == "lt") return Norm({-1, b, -a});
-    if (face == "up") return Norm({a, 1, -b});
-    return Norm({a, -1, b}); // dn
+    if (face == "up") return Norm({a, 1, b});
+    return Norm({a, -1, -b}); // dn
 }
 
 double Azimuth(Dir d) { return std::atan2(d.x, -d.z); }
