@@ -332,7 +332,10 @@ def write_map(root):
 # ---------------------------------------------------------------- routes
 def route_main(m):
     m.lines.append("A1 -190,-3,180")  # east-bound lane of the street at y = 0
+    # Starts of buses 2 to 4 are only stored (a game has one bus).
     m.lines.append("A2 -180,-3,180")
+    m.lines.append("A3 3,-150,90")
+    m.lines.append("A4 -3,150,270")
     m.lines.append("RB 4:33")
     m.lines.append("RS 1,4:35,0,12")
     m.lines.append("RS 2,4:37,4,8")
