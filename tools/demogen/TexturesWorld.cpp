@@ -205,17 +205,15 @@ void Glow(const std::string& dir, const char* name, Color core, Color halo, doub
     p.SaveBmp(dir, std::string("Textures\\") + name);
 }
 
-// A patch of headlight on the road: wide and soft, brightest near the lamp (bottom).
+// A patch of headlight on the road: round and soft, so it looks right however
+// the bus lays its pool plane; flat in the middle, fading to the rim.
 void FrontPool(const std::string& dir) {
     Painter p(128, 128, Color(0, 0, 0));
     for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x) {
-            // v: 0 at the lamp (bottom row) .. 1 at the far end; the beam widens ahead.
-            double u = (x + 0.5 - 64) / 64.0, v = (127.5 - y) / 128.0;
-            double spread = 0.45 + 0.55 * v;
-            double across = std::max(0.0, 1 - std::pow(std::fabs(u) / spread, 2));
-            double along = SmoothStep(0, 0.15, v) * (1 - SmoothStep(0.55, 1.0, v));
-            p.Set(x, y, Scale(Color(255, 244, 214), across * along * 0.85));
+            double r = std::hypot(x + 0.5 - 64, y + 0.5 - 64) / 64;
+            double i = 1 - SmoothStep(0.35, 1.0, r);
+            p.Set(x, y, Scale(Color(255, 244, 214), i * 0.8));
         }
     p.SaveBmp(dir, "Textures\\swiatlo.bmp");
 }
