@@ -162,7 +162,11 @@ void GlFrame::ApplyMaterial(const RMaterial& m) {
     SetColor(world_.emission, m.emission);
     glUniform1i(world_.lighting, p_.lighting && !m.unlit);
     glUniform1i(world_.hasTexture, m.texture != nullptr);
-    if (m.texture) m.texture->Bind(0);
+    glUniform1i(world_.useVertexColor, m.vertexColors);
+    if (m.texture) {
+        m.texture->Bind(0);
+        m.texture->UseFilters(m.linearMin, m.linearMag);
+    }
     // Added light fades into black, not into the fog's colour.
     SetColor(world_.fogColor, m.blend == GlBlend::Additive ? Color{0, 0, 0, 1} : p_.fogColor);
     if (m.twoSided) glDisable(GL_CULL_FACE);
@@ -193,7 +197,7 @@ void GlFrame::PushSprite(const SpriteItem& s) {
 
 void GlFrame::DrawSpriteRun(const QuadRun& r) {
     ApplyMaterial(*r.material);
-    ApplyBlend(r.blend, r.blend == GlBlend::Opaque);
+    ApplyBlend(r.blend, r.blend == GlBlend::Opaque && r.material->depthWrite);
     SetConstantModel(kIdentity);
     spriteMesh_.Draw(r.firstIndex, r.indexCount, 0, 0, 0, stats_);
 }
@@ -210,6 +214,8 @@ void GlFrame::End() {
     glUniformMatrix4fv(world_.view, 1, GL_FALSE, p_.view.m);
     Vec3 ld = Normalized(p_.lightDir);
     glUniform3f(world_.lightDir, ld.x, ld.y, ld.z);
+    glUniform3f(world_.lightPos, p_.lightPos.x, p_.lightPos.y, p_.lightPos.z);
+    glUniform1i(world_.pointLight, p_.pointLight);
     SetColor(world_.lightDiffuse, p_.lightDiffuse);
     SetColor(world_.lightAmbient, p_.lightAmbient);
     glUniform1i(world_.texture, 0);

@@ -28,6 +28,9 @@ struct RMaterial {
     bool unlit = false;      // ignores lighting
     bool twoSided = true;
     bool depthTest = true;
+    bool depthWrite = true;    // opaque draws only; blended ones never write depth
+    bool vertexColors = false; // the vertices' colours instead of diffuse
+    bool linearMin = true, linearMag = true;
 };
 
 struct FrameParams {
@@ -38,6 +41,8 @@ struct FrameParams {
     Vec3 eye;
     bool lighting = true;
     Vec3 lightDir{0, -1, 0};
+    bool pointLight = false; // an omni light at lightPos instead of the direction
+    Vec3 lightPos;
     Color lightDiffuse{1, 1, 1, 1}, lightAmbient{0.3f, 0.3f, 0.3f, 1};
     bool fog = false;
     float fogStart = 150, fogEnd = 250;

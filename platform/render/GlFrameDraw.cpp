@@ -100,6 +100,7 @@ void GlFrame::DrawOpaque() {
         }
         if (it.material != current) {
             ApplyMaterial(*it.material);
+            glDepthMask(it.material->depthWrite ? GL_TRUE : GL_FALSE);
             current = it.material;
         }
         DrawMeshItem(it, k, int(end - k));
@@ -135,7 +136,6 @@ void GlFrame::DrawParticles() {
     glUniform1i(world_.useVertexColor, 1);
     SetConstantModel(kIdentity);
     particleMesh_.Draw(0, uint32_t(particleI_.size()), 0, 0, 0, stats_);
-    glUniform1i(world_.useVertexColor, 0);
 }
 
 void GlFrame::DrawHud() {

@@ -39,7 +39,14 @@ void GlTexture::UploadAlpha(const uint8_t* pixels, int width, int height) {
     SetFilters(false, false);
 }
 
+void GlTexture::UseFilters(bool linearMin, bool linearMag) const {
+    if (linearMin == linMin_ && linearMag == linMag_) return;
+    const_cast<GlTexture*>(this)->SetFilters(linearMin, linearMag);
+}
+
 void GlTexture::SetFilters(bool linearMin, bool linearMag) {
+    linMin_ = linearMin;
+    linMag_ = linearMag;
     glBindTexture(GL_TEXTURE_2D, id_);
     GLint min = linearMin ? (mipmaps_ ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR)
                           : (mipmaps_ ? GL_NEAREST_MIPMAP_NEAREST : GL_NEAREST);

@@ -18,6 +18,8 @@ public:
     void UploadAlpha(const uint8_t* pixels, int width, int height);
     // linear: GL_LINEAR magnification; mipmapped textures get trilinear minification when linear.
     void SetFilters(bool linearMin, bool linearMag);
+    // SetFilters when they differ from the texture's current ones (bound texture).
+    void UseFilters(bool linearMin, bool linearMag) const;
     void Bind(int unit = 0) const;
     GLuint Id() const { return id_; }
     int Width() const { return width_; }
@@ -27,6 +29,7 @@ private:
     GLuint id_ = 0;
     int width_ = 0, height_ = 0;
     bool mipmaps_ = false;
+    mutable bool linMin_ = true, linMag_ = true;
 };
 
 } // namespace zw

@@ -15,8 +15,10 @@ out vec3 vNormal;
 out vec2 vUv;
 out vec4 vColor;
 out float vDepth;
+out vec3 vWorld;
 void main() {
     vec4 world = aModel * vec4(aPos, 1.0);
+    vWorld = world.xyz;
     gl_Position = uViewProj * world;
     vNormal = mat3(aModel) * aNormal;
     vUv = aUv;
@@ -30,6 +32,9 @@ in vec3 vNormal;
 in vec2 vUv;
 in vec4 vColor;
 in float vDepth;
+in vec3 vWorld;
+uniform vec3 uLightPos;
+uniform bool uPointLight;
 uniform vec4 uDiffuse;
 uniform vec4 uAmbient;
 uniform vec4 uEmission;
@@ -52,7 +57,8 @@ void main() {
     vec4 c = base;
     if (uLighting) {
         vec3 n = normalize(vNormal);
-        float d = abs(dot(n, -uLightDir));
+        vec3 l = uPointLight ? normalize(uLightPos - vWorld) : -uLightDir;
+        float d = abs(dot(n, l));
         c.rgb = base.rgb * (uLightAmbient.rgb + uAmbient.rgb * 0.2 + d * uLightDiffuse.rgb) + uEmission.rgb;
     }
     if (c.a <= uAlphaTest) discard;
@@ -107,6 +113,8 @@ WorldProgram::WorldProgram() : program(kWorldVs, kWorldFs, "world") {
     lightDir = glGetUniformLocation(p, "uLightDir");
     lightDiffuse = glGetUniformLocation(p, "uLightDiffuse");
     lightAmbient = glGetUniformLocation(p, "uLightAmbient");
+    lightPos = glGetUniformLocation(p, "uLightPos");
+    pointLight = glGetUniformLocation(p, "uPointLight");
     texture = glGetUniformLocation(p, "uTexture");
     hasTexture = glGetUniformLocation(p, "uHasTexture");
     useVertexColor = glGetUniformLocation(p, "uUseVertexColor");

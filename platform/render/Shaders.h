@@ -13,6 +13,7 @@ constexpr GLuint Position = 0, Normal = 1, TexCoord = 2, Color = 3, Model = 4; /
 struct WorldProgram {
     GlProgram program;
     GLint viewProj, view, diffuse, ambient, emission, lighting, lightDir, lightDiffuse, lightAmbient;
+    GLint lightPos, pointLight;
     GLint texture, hasTexture, alphaTest, fogOn, fogStart, fogEnd, fogColor, useVertexColor;
     WorldProgram();
 };
