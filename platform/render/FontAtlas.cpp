@@ -10,21 +10,6 @@
 
 namespace zw {
 
-std::string HudFontFile(HudFontKind kind) {
-    const std::string dir = "/usr/share/fonts/truetype/dejavu/";
-    return dir + (kind == HudFontKind::Arial15 ? "DejaVuSans.ttf" : "DejaVuSansCondensed-Bold.ttf");
-}
-
-int HudFontPixels(HudFontKind kind) {
-    // DejaVu runs larger than the fonts it stands in for at the same size.
-    switch (kind) {
-    case HudFontKind::Arial15: return 14;
-    case HudFontKind::Tahoma13Bold: return 13;
-    case HudFontKind::Tahoma15Bold: return 15;
-    }
-    return 14;
-}
-
 FontAtlas::FontAtlas(const std::string& fontFile, int pixelSize) : pixelSize_(pixelSize) {
     FT_Library lib = nullptr;
     if (FT_Init_FreeType(&lib)) throw ZwError("FreeType does not start");

@@ -36,10 +36,4 @@ private:
     GlTexture texture_;
 };
 
-// The HUD's three fonts: stand-ins for Arial 15 px, Tahoma 13 px bold and
-// Tahoma 15 px bold (DejaVu Sans and DejaVu Sans Condensed Bold).
-enum class HudFontKind { Arial15 = 0, Tahoma13Bold = 1, Tahoma15Bold = 2 };
-std::string HudFontFile(HudFontKind kind);
-int HudFontPixels(HudFontKind kind);
-
 } // namespace zw

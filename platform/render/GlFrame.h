@@ -73,6 +73,8 @@ public:
     // Everything queued, in order. Call with the window's context current.
     void End();
     const DrawStats& Stats() const { return stats_; }
+    // The frame's settings between Begin and End (lights found while queueing).
+    FrameParams& Params() { return p_; }
 
 private:
     struct MeshItem {

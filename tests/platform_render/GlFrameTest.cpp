@@ -1,5 +1,6 @@
 #include "GlTestContext.h"
 #include "platform/render/GlFrame.h"
+#include "platform/render/GpuCache.h"
 #include "platform/render/Screenshot.h"
 
 #include <cmath>
@@ -50,7 +51,7 @@ TEST(GlFrame, DrawsOpaqueBlendedInstancedAndHud) {
     glow.diffuse = {0, 0, 1, 1};
     glow.blend = GlBlend::Additive;
     panel.diffuse = {1, 1, 0, 1};
-    FontAtlas font(HudFontFile(HudFontKind::Tahoma15Bold), 15);
+    FontAtlas font(FontFileFor("Tahoma", true), 15);
 
     frame.Begin(Params(320, 240));
     // Three instances of the same mesh and material: one draw.
