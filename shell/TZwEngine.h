@@ -5,11 +5,15 @@
 #include "shell/LogWriter.h"
 #include "shell/TZwConfig.h"
 #include "shell/TZwLanguages.h"
+#include "platform/scene/TerrainNode.h"
 
 #include <memory>
 #include <string>
 
 namespace zw {
+
+class FullScreenViewer;
+class Scene;
 
 inline constexpr const char* kEngineVersion = "0.0.0.16";
 
@@ -29,6 +33,15 @@ public:
 
     // Replaces Languages with the texts of another language.
     void SetLanguage(const std::string& name);
+
+    // At the start of a game: applies the Graphics settings to the viewer,
+    // makes it active, and lays the seasonal ground into the scene. Each step
+    // fails on its own into the log; never throws (shell/ZwEngineStart.cpp).
+    void Start(FullScreenViewer& viewer, class Scene& scene);
+    class Scene* Scene = nullptr;
+    FullScreenViewer* Viewer = nullptr;
+    std::unique_ptr<BitmapHeightData> HeightData;
+    TerrainNode* Terrain = nullptr; // owned by the scene
 
     // The engine log file (never null while the engine lives).
     LogWriter& Log() { return *log_; }
