@@ -3,6 +3,7 @@
 // its face groups) and each material with its texture file.
 #include "platform/format/ThreeDs.h"
 #include "tools/zwtool/Command.h"
+#include "tools/zwtool/ModelView.h"
 #include "util/Cp1250.h"
 #include "util/Errors.h"
 
@@ -15,12 +16,19 @@ namespace {
 struct ViewOptions {
     std::string file;
     bool list = false;
+    std::string screenshot;
 };
 
 ViewOptions ParseView(const std::vector<std::string>& args) {
     ViewOptions o;
-    for (const std::string& a : args) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (a == "--list") o.list = true;
+        else if (a == "--windowed") {
+        } else if (a == "--screenshot") {
+            if (i + 1 >= args.size()) throw zw::EConvertError("--screenshot: which PNG file?");
+            o.screenshot = args[++i];
+        }
         else if (a.rfind("--", 0) == 0) throw zw::EConvertError("unknown option " + a);
         else if (o.file.empty()) o.file = a;
         else throw zw::EConvertError("one model at a time (" + a + ")");
@@ -52,12 +60,14 @@ int View(const std::vector<std::string>& args) {
         std::fprintf(stderr, "zwtool view: %s\n", e.what());
         return 2;
     }
-    if (!o.list) {
-        std::fprintf(stderr, "zwtool view: give --list to print the model's parts\n");
-        return 2;
-    }
     try {
-        ListModel(zw::Read3dsFile(o.file));
+        zw::ThreeDsFile model = zw::Read3dsFile(o.file);
+        ListModel(model);
+        if (o.list) return 0;
+        zwtool::ModelViewOptions mo;
+        mo.file = o.file;
+        mo.screenshot = o.screenshot;
+        return zwtool::ShowModel(model, mo);
     } catch (const zw::ZwError& e) {
         std::fprintf(stderr, "zwtool view: %s: %s\n", e.ClassName(), e.what());
         return 1;
@@ -65,6 +75,8 @@ int View(const std::vector<std::string>& args) {
     return 0;
 }
 
-zwtool::CommandRegistrar reg("view", "view FILE.3ds --list   list a model's mesh objects and materials", &View);
+zwtool::CommandRegistrar reg("view",
+                             "view FILE.3ds [--list | --screenshot OUT.png]   show a model (mouse: orbit, wheel: zoom)",
+                             &View);
 
 } // namespace
