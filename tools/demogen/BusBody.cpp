@@ -112,6 +112,23 @@ void GlassPane(MeshObject& g, Vec3 p0, Vec3 p1, Vec3 p2, Vec3 p3, const std::str
     g.Quad(p3, p2, p1, p0, mat); // seen from inside too
 }
 
+// A quad whose front faces the point `towards`.
+void FacingQuad(MeshObject& o, Vec3 a, Vec3 b, Vec3 c, Vec3 d, Vec3 towards, const std::string& m) {
+    Vec3 n = Cross(b - a, d - a);
+    if (Dot(n, towards - (a + c) * 0.5f) < 0) o.Quad(d, c, b, a, m);
+    else o.Quad(a, b, c, d, m);
+}
+
+// The reveal round an opening in a side wall: the wall's thickness.
+void Reveal(Ctx& c, int sx, Span s, float z0, float z1, bool bottom) {
+    float xo = sx * c.hw, xi = sx * (c.hw - kWall);
+    Vec3 mid{(xo + xi) / 2, (s.y0 + s.y1) / 2, (z0 + z1) / 2};
+    FacingQuad(c.shell, {xo, s.y0, z0}, {xi, s.y0, z0}, {xi, s.y0, z1}, {xo, s.y0, z1}, mid, "guma");
+    FacingQuad(c.shell, {xo, s.y1, z0}, {xi, s.y1, z0}, {xi, s.y1, z1}, {xo, s.y1, z1}, mid, "guma");
+    FacingQuad(c.shell, {xo, s.y0, z1}, {xi, s.y0, z1}, {xi, s.y1, z1}, {xo, s.y1, z1}, mid, "guma");
+    if (bottom) FacingQuad(c.shell, {xo, s.y0, z0}, {xi, s.y0, z0}, {xi, s.y1, z0}, {xo, s.y1, z0}, mid, "guma");
+}
+
 // Window band: pillars between the openings, glass in the windows.
 void WindowBand(Ctx& c, int sx, MeshObject& glass) {
     std::vector<Span> windows = sx > 0 ? c.s.rightWindows : c.s.leftWindows;
@@ -122,6 +139,8 @@ void WindowBand(Ctx& c, int sx, MeshObject& glass) {
         at = std::max(at, o.y1);
     }
     if (end > at) SideSkin(c, sx, {{at, kBelt}, {end, kBelt}, {end, kWinTop}, {at, kWinTop}});
+    for (const Span& w : windows) Reveal(c, sx, w, kBelt, kWinTop, true);
+    for (const Span& d : DoorsOn(c.s, sx)) Reveal(c, sx, d, kBottom, kWinTop, false);
     float x = sx * (c.hw - 0.015f);
     for (const Span& w : windows) {
         Vec3 a{x, w.y0, kBelt}, b{x, w.y1, kBelt}, d{x, w.y1, kWinTop}, e{x, w.y0, kWinTop};

@@ -96,8 +96,12 @@ void BuildInterior(Ctx& c) {
     for (float a : s.axles)
         for (int sx : {-1, 1}) {
             if (DoorNear(s, sx, a - 0.62f, a + 0.62f) || a - 0.62f < s.platformBehind) continue;
-            float x0 = sx * (c.hw - 0.55f), x1 = sx * hw;
-            o.Box({std::min(x0, x1), a - 0.62f, kFloor - 0.01f}, {std::max(x0, x1), a + 0.62f, kRaised}, "podloga", 1.0f);
+            // Wheel housing over the well (open towards the wheel), and a
+            // step inboard of it for the feet of those seated on top.
+            float x0 = sx * (c.hw - 0.55f), x1 = sx * hw, x2 = sx * (c.hw - 0.95f);
+            int skip = MeshObject::kBottom | (sx > 0 ? MeshObject::kPlusX : MeshObject::kMinusX);
+            o.Box({std::min(x0, x1), a - 0.62f, kFloor - 0.01f}, {std::max(x0, x1), a + 0.62f, 1.06f}, "kabina", 0, skip);
+            o.Box({std::min(x0, x2), a - 0.62f, kFloor - 0.01f}, {std::max(x0, x2), a + 0.62f, kRaised}, "podloga", 1.0f);
         }
     for (const Seat& seat : s.seats) SeatAt(o, seat);
     // Handrails: poles at the doors and along the gangway, rails under the ceiling.

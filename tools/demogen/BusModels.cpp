@@ -113,7 +113,7 @@ void Wheel(const std::string& gameDir, const std::string& rel, bool twin) {
     MeshObject& o = m.Object("kolo");
     Tyre(o, 0, "opona");
     if (twin) Tyre(o, 0.30f, "opona");
-    Disc(o, twin ? -0.06f : -0.10f, 0.34f, -1, twin ? "felga_t" : "felga");
+    Disc(o, twin ? -0.06f : -0.10f, 0.35f, -1, twin ? "felga_t" : "felga");
     Disc(o, twin ? 0.43f : 0.13f, 0.34f, 1, "piasta");
     // The rim's barrel between the face and the tyre bead.
     o.Cylinder({twin ? -0.06f : -0.10f, 0, 0}, {1, 0, 0}, 0.335f, twin ? 0.49f : 0.23f, 28, "piasta", "", false);

@@ -22,6 +22,7 @@ struct Livery {
 struct Section {
     double yRear, yFront;
     bool nose, tail;
+    double nameRight, nameLeft; // where the operator's name fits between doors and arches
 };
 
 struct BusPics {
@@ -34,12 +35,12 @@ struct BusPics {
 };
 
 const BusPics kBuses[] = {
-    {"Orvena City", "CITY", {-3.40, 8.60, true, true}, false, {0, 0, false, false},
+    {"Orvena City", "CITY", {-3.40, 8.60, true, true, 1.55, 2.95}, false, {0, 0, false, false, 0, 0},
      {{Color(242, 242, 238), Color(28, 52, 110), Color(238, 122, 24), Color(250, 190, 40), Color(28, 52, 110),
        "PLOFMAR", "ZT 4127A", "412", Color(200, 202, 206), Color(30, 45, 100), Color(220, 70, 40), Color(236, 236, 232)},
       {Color(250, 204, 20), Color(200, 30, 36), Color(200, 30, 36), Color(255, 255, 255), Color(120, 12, 16),
        "MZK TRALNIK", "ZT 8803C", "803", Color(205, 40, 40), Color(40, 90, 60), Color(200, 200, 190), Color(250, 204, 20)}}},
-    {"Orvena Duo", "DUO", {-1.15, 7.90, true, false}, true, {-2.70, 5.35, false, true},
+    {"Orvena Duo", "DUO", {-1.15, 7.90, true, false, 3.95, 2.60}, true, {-2.70, 5.35, false, true, 1.90, 2.90},
      {{Color(242, 242, 238), Color(28, 52, 110), Color(238, 122, 24), Color(250, 190, 40), Color(28, 52, 110),
        "PLOFMAR", "ZT 5610D", "561", Color(200, 202, 206), Color(30, 45, 100), Color(220, 70, 40), Color(236, 236, 232)},
       {Color(250, 204, 20), Color(200, 30, 36), Color(200, 30, 36), Color(255, 255, 255), Color(120, 12, 16),
@@ -74,8 +75,8 @@ Painter Side(const Livery& l, const Section& s, int sx, uint32_t seed) {
     p.FillRect(0, PixZ(1.13, H), W, 3, Scale(l.lower, 0.8));
     p.FillRect(0, PixZ(2.80, H), W, 3, Color(190, 190, 190));
     // Operator's name mid-length on the lower panel, fleet number at the front.
-    double mid = X(s.yRear + len * 0.5);
-    p.Text(int(mid), PixZ(0.66, H), l.name, 34, l.text, Font::SansBold, Align::Center);
+    double mid = X(sx > 0 ? s.nameRight : s.nameLeft);
+    p.Text(int(mid), PixZ(0.68, H), l.name, 28, l.text, Font::SansBold, Align::Center);
     if (s.nose) {
         double fx = X(s.yFront - 0.9);
         p.Text(int(fx), PixZ(2.60, H) + 8, l.fleet, 22, Color(20, 20, 20), Font::SansBold, Align::Center);
@@ -104,12 +105,12 @@ Painter End(const Livery& l, bool front, const char* model, uint32_t seed) {
             p.FillRect(cx - 50, PixZ(0.74, S), 100, PixZ(0.50, S) - PixZ(0.74, S), Color(20, 20, 22));
         }
         p.FillRect(int(X(-0.45)), PixZ(0.46, S), int(X(0.45) - X(-0.45)), 20, Color(30, 30, 32)); // grille
-        p.Text(S / 2, PixZ(0.88, S) + 8, "ORVENA", 30, Color(250, 250, 250), Font::SansBold, Align::Center);
+        p.Text(S / 2, PixZ(0.80, S) + 8, "ORVENA", 30, l.lower, Font::SansBold, Align::Center);
     } else {
         p.FillRect(0, PixZ(2.80, S), S, PixZ(1.55, S) - PixZ(2.80, S), Color(14, 15, 17));
         int gx0 = int(X(-0.62)), gx1 = int(X(0.62));
-        p.FillRect(gx0, PixZ(1.40, S), gx1 - gx0, PixZ(0.52, S) - PixZ(1.40, S), Color(36, 36, 38));
-        for (int y = PixZ(1.36, S); y < PixZ(0.56, S); y += 9) p.FillRect(gx0 + 6, y, gx1 - gx0 - 12, 4, Color(10, 10, 10));
+        p.FillRect(gx0, PixZ(1.40, S), gx1 - gx0, PixZ(0.62, S) - PixZ(1.40, S), Color(36, 36, 38));
+        for (int y = PixZ(1.36, S); y < PixZ(0.66, S); y += 9) p.FillRect(gx0 + 6, y, gx1 - gx0 - 12, 4, Color(10, 10, 10));
         for (double x : {-1.0, 1.0}) {
             int cx = int(X(x));
             p.FillRect(cx - 34, PixZ(1.17, S), 68, PixZ(0.78, S) - PixZ(1.17, S), Color(22, 22, 24));
@@ -168,15 +169,16 @@ Painter Plate(const std::string& number) {
     return p;
 }
 
-// Printed rear glass: magenta (the top-left pixel) is see-through.
+// Printed rear glass: black (the top-left pixel) is see-through; the print
+// is a lighter black so that it stays.
 Painter PrintedGlass() {
-    Painter p(256, 128, Color(255, 0, 255));
-    p.StrokeRect(0, 0, 256, 128, 10, Color(10, 10, 10));
+    Painter p(256, 128, Color(0, 0, 0));
+    p.StrokeRect(1, 1, 254, 126, 10, Color(10, 10, 10));
     for (int x = 14; x < 242; x += 6)
         for (int y : {13, 114}) p.FillCircle(x, y, 2.2, Color(10, 10, 10));
     for (int y = 14; y < 114; y += 6)
         for (int x : {13, 242}) p.FillCircle(x, y, 2.2, Color(10, 10, 10));
-    p.Set(0, 0, Color(255, 0, 255));
+    p.Set(0, 0, Color(0, 0, 0));
     return p;
 }
 
@@ -222,10 +224,10 @@ Painter AdPicture() {
     return p;
 }
 
-// The flat steering-wheel picture; magenta (top-left) is see-through.
+// The flat steering-wheel picture; black (top-left) is see-through.
 Painter FlatWheel() {
     const int S = 256;
-    Painter p(S, S, Color(255, 0, 255));
+    Painter p(S, S, Color(0, 0, 0));
     double c = S / 2.0;
     p.Ring(c, c, S * 0.44, S * 0.07, Color(18, 18, 20));
     for (double deg : {90.0, 210.0, 330.0}) {
@@ -234,7 +236,7 @@ Painter FlatWheel() {
     }
     p.FillCircle(c, c, S * 0.12, Color(45, 45, 50));
     p.Text(int(c), int(c + 7), "O", 22, Color(200, 200, 200), Font::SansBold, Align::Center);
-    p.Set(0, 0, Color(255, 0, 255));
+    p.Set(0, 0, Color(0, 0, 0));
     return p;
 }
 
