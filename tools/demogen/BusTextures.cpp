@@ -97,7 +97,7 @@ Painter End(const Livery& l, bool front, const char* model, uint32_t seed) {
     const double w = 1.175; // half width between the corner bevels
     auto X = [&](double x) { return (x + w) / (2 * w) * S; };
     p.FillRect(0, PixZ(0.58, S), S, S, l.lower);
-    p.FillRect(0, PixZ(0.84, S), S, 10, l.stripe);
+    p.FillRect(0, PixZ(0.94, S), S, 8, l.stripe);
     if (front) {
         p.FillRect(0, PixZ(2.80, S), S, PixZ(0.95, S) - PixZ(2.80, S), Color(14, 15, 17));
         for (double x : {-0.88, 0.88}) {
