@@ -223,6 +223,12 @@ void NoseEnd(Ctx& c, MeshObject& glass) {
     e.Rect(-w, w, 2.50f, kEaves, "przod");
     float gx = w - 0.07f, gy = y - 0.01f;
     GlassPane(glass, {gx, gy, 0.95f}, {-gx, gy, 0.95f}, {-gx, gy, 2.50f}, {gx, gy, 2.50f}, "szklo");
+    // Wipers parked along the bottom of the screen.
+    for (float x0 : {-0.95f, 0.05f}) {
+        float yw = y + 0.02f, x1 = x0 + 0.85f, z0 = 1.00f, z1 = 1.07f, t = 0.018f;
+        c.shell.Quad({x0, yw, z0}, {x0, yw, z0 + t}, {x1, yw, z1 + t}, {x1, yw, z1}, "guma");
+        c.shell.Quad({x1, yw, z1}, {x1, yw, z1 + t}, {x0, yw, z0 + t}, {x0, yw, z0}, "guma");
+    }
     // Bumper.
     c.shell.Box({-w, y - 0.02f, kBottom - 0.02f}, {w, y + 0.06f, 0.46f}, "zderzak");
     // Mirrors on arms: the kerb-side one low and far out, the other high.
