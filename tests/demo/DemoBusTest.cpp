@@ -216,6 +216,9 @@ TEST_P(DemoBus, TextureSetNamesItsFiles) {
     std::filesystem::current_path(cwd);
     for (const char* t : {"bi.bmp", "wh01.bmp", "wh02.bmp", "rejp.bmp", "rejt.bmp"})
         EXPECT_FALSE(zw::ReadImageFile(Game(SetDir() + "\\" + t)).Empty()) << t;
+    // Lamp sprites and light pools of every bus.
+    for (const char* t : {"kierunek.bmp", "stop.bmp", "drog.bmp", "swiatlo.bmp", "swiatlo2.bmp"})
+        EXPECT_FALSE(zw::ReadImageFile(Game(std::string("Textures\\") + t)).Empty()) << t;
 }
 
 TEST_P(DemoBus, SoundsOfTheBusFolder) {
