@@ -1,6 +1,7 @@
 // JPEG and PNG through stb_image and stb_image_write, compiled here with
 // internal linkage so that no other user of stb collides with us.
 #include "platform/format/Image.h"
+#include "platform/format/ImageCheck.h"
 #include "util/Errors.h"
 
 #pragma GCC diagnostic push
@@ -69,11 +70,13 @@ void CheckEncodable(const Image& img, const char* kind) {
 
 Image ReadJpeg(const uint8_t* data, size_t size, const std::string& name) {
     if (size < 3 || data[0] != 0xFF || data[1] != 0xD8) throw EConvertError(name + ": not a JPEG file");
+    CheckJpegSegments(data, size, name);
     return Decode(data, size, name, "JPEG");
 }
 
 Image ReadPng(const uint8_t* data, size_t size, const std::string& name) {
     if (size < 8 || std::memcmp(data, "\x89PNG", 4) != 0) throw EConvertError(name + ": not a PNG file");
+    CheckPngChunks(data, size, name);
     return Decode(data, size, name, "PNG");
 }
 

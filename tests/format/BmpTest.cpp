@@ -40,7 +40,8 @@ std::vector<uint8_t> MakeBmp(const BmpSpec& s, const std::function<uint32_t(int,
     Put(b, uint32_t(s.bpp), 2);
     Put(b, s.compression, 4);
     Put(b, uint32_t(stride * size_t(s.h)), 4);
-    Put(b, 0, 8);
+    Put(b, 0, 4);
+    Put(b, 0, 4);
     Put(b, uint32_t(s.palette.size()), 4);
     Put(b, 0, 4);
     for (uint32_t m : s.masks) Put(b, m, 4);

@@ -108,3 +108,26 @@ TEST(Images, CopyRectClipsToBothPictures) {
     EXPECT_EQ(dst.At(0, 0).r, 9);
     EXPECT_EQ(dst.At(2, 0).r, 0); // source column 4 does not exist
 }
+
+TEST(Jpeg, InputsThatOnceBrokeTheDecoderAreRefused) {
+    // Found by fuzz_jpeg: a Huffman table segment claiming more bytes than the
+    // file has, with code counts over 256, overran the decoder's tables.
+    // And by fuzz_png: an empty image data chunk made the decoder copy from nowhere.
+    for (const char* f : {"jpeg_huffman_overrun.jpg", "png_empty_idat.png"}) {
+        std::string path = std::string(ZW_TEST_DIR) + "/format/fixtures/" + f;
+        try {
+            ReadImageFile(path);
+            ADD_FAILURE() << f << ": no error";
+        } catch (const EConvertError& e) {
+            EXPECT_NE(std::string(e.what()).find(f), std::string::npos) << e.what();
+        }
+    }
+    // A table whose counts add up past 256 inside a well-formed segment.
+    auto good = EncodeJpeg(Gradient(8, 8));
+    for (size_t i = 2; i + 21 < good.size(); ++i)
+        if (good[i] == 0xFF && good[i + 1] == 0xC4) {
+            for (size_t k = 0; k < 16; ++k) good[i + 5 + k] = 0x20;
+            break;
+        }
+    EXPECT_THROW(ReadJpeg(good.data(), good.size(), "dht.jpg"), EConvertError);
+}

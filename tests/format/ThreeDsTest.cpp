@@ -176,3 +176,22 @@ TEST(ThreeDs, WriterRefusesCountsTheFormatCannotHold) {
     f.meshes.push_back(m);
     EXPECT_THROW(Encode3ds(f), ERangeError);
 }
+
+TEST(ThreeDs, ReadsMatricesSmoothingAndMaterialOptions) {
+    ThreeDsFile f = Read3dsFile(std::string(ZW_TEST_DIR) + "/../fuzz/corpus/fuzz_3ds/rich.3ds");
+    ASSERT_EQ(f.meshes.size(), 1u); // the light object is skipped
+    const ThreeDsMesh& m = f.meshes[0];
+    EXPECT_EQ(m.name, "b_3");
+    EXPECT_TRUE(m.hasMatrix);
+    EXPECT_FLOAT_EQ(m.matrix[9], 5);
+    EXPECT_EQ(m.smoothing, std::vector<uint32_t>{1});
+    EXPECT_EQ(m.texCoords.size(), 3u);
+    ASSERT_EQ(f.materials.size(), 1u);
+    const ThreeDsMaterial& s = f.materials[0];
+    EXPECT_EQ(s.diffuse, (ThreeDsColor{51, 77, 102}));
+    EXPECT_FLOAT_EQ(s.transparencyPercent, 40);
+    EXPECT_TRUE(s.twoSided);
+    EXPECT_EQ(s.textureFile, "glass.jpg");
+    auto again = Encode3ds(f);
+    EXPECT_EQ(Read3ds(again.data(), again.size(), "again.3ds"), f);
+}
