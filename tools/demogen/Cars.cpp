@@ -73,8 +73,9 @@ void Glasshouse(MeshObject& o, const CarShape& s) {
 void Wheels(MeshObject& o, const CarShape& s) {
     for (float y : {s.rearAxle, s.frontAxle})
         for (int side : {-1, 1}) {
-            float x = side * (s.width / 2 - 0.22f);
-            o.Cylinder({x - 0.11f, y, s.wheelRadius}, {1, 0, 0}, s.wheelRadius, 0.22f, 14, "opona", "felga");
+            // Flush with the body's side, so the rims show in the painted arches.
+            float x = side * (s.width / 2 - 0.09f);
+            o.Cylinder({x - 0.1f, y, s.wheelRadius}, {1, 0, 0}, s.wheelRadius, 0.2f, 14, "opona", "felga");
         }
 }
 
