@@ -5,6 +5,7 @@
 #include "platform/window/FullScreenViewer.h"
 #include "util/Errors.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zw {
@@ -19,6 +20,8 @@ struct GeometryData : RenderData {
     RMaterial faces[SkyBoxNode::FaceCount];
     uint64_t flatOf = 0; // height-data version the flatness was found for
     bool flat = true;
+    Vec3 centre;         // bounding sphere in the object's frame
+    float radius = 0;
 };
 
 GeometryData& DataOf(const SceneNode& n) {
@@ -33,8 +36,25 @@ GeometryData& DataOf(const SceneNode& n) {
 
 void Upload(GeometryData& d, Geometry& g, uint64_t version) {
     d.mesh.Upload(g.vertices.data(), g.vertices.size(), g.indices.data(), g.indices.size());
+    Vec3 lo{1e30f, 1e30f, 1e30f}, hi{-1e30f, -1e30f, -1e30f};
+    for (const GlVertex& v : g.vertices) {
+        lo = {std::min(lo.x, v.px), std::min(lo.y, v.py), std::min(lo.z, v.pz)};
+        hi = {std::max(hi.x, v.px), std::max(hi.y, v.py), std::max(hi.z, v.pz)};
+    }
+    d.centre = g.vertices.empty() ? Vec3{} : (lo + hi) * 0.5f;
+    d.radius = g.vertices.empty() ? 0 : Length(hi - lo) * 0.5f;
     d.ranges = g.ranges;
     d.version = version;
+}
+
+// Whether an object's bounding sphere meets the camera's frustum.
+bool InView(const GeometryData& d, const Mat4& m, const float (&planes)[6][4]) {
+    Vec3 c = m.TransformPoint(d.centre);
+    float scale = std::max({Length(m.Column(0)), Length(m.Column(1)), Length(m.Column(2))});
+    float r = d.radius * scale;
+    for (const auto& pl : planes)
+        if (pl[0] * c.x + pl[1] * c.y + pl[2] * c.z + pl[3] < -r) return false;
+    return true;
 }
 
 uint64_t Mix(uint64_t a, uint64_t b) { return a * 1000003u ^ (b + 0x9e3779b97f4a7c15ull); }
@@ -67,6 +87,17 @@ void SceneRenderer::Begin(Scene& scene, int vw, int vh, int hudW, int hudH) {
         p.view = camera_->ViewMatrix();
         p.projection = camera_->ProjectionMatrix(w, h);
         p.eye = camera_->AbsolutePosition();
+        // Frustum planes (a, b, c, d) from the rows of projection x view.
+        Mat4 vp = p.projection * p.view;
+        for (int i = 0; i < 6; ++i) {
+            int row = i / 2;
+            float sign = i % 2 ? -1.0f : 1.0f;
+            float* pl = planes_[i];
+            for (int c = 0; c < 4; ++c) pl[c] = vp(3, c) + sign * vp(row, c);
+            float len = std::sqrt(pl[0] * pl[0] + pl[1] * pl[1] + pl[2] * pl[2]);
+            if (len > 0)
+                for (int c = 0; c < 4; ++c) pl[c] /= len;
+        }
     }
     eye_ = p.eye;
     lightFound_ = false;
@@ -147,6 +178,7 @@ void SceneRenderer::DrawGeometryOf(SceneNode& n, const Mat4& m, int depth) {
             BuildFreeForm(f, scratch_);
             Upload(d, scratch_, f.GeometryVersion());
         }
+        if (!InView(d, m, planes_)) break;
         const Material& own = f.EffectiveMaterial();
         for (const Geometry::Range& r : d.ranges) {
             const Material* mat = f.UseMeshMaterials() ? f.GroupMaterial(*r.group) : nullptr;
@@ -161,6 +193,7 @@ void SceneRenderer::DrawGeometryOf(SceneNode& n, const Mat4& m, int depth) {
             BuildMeshNode(mn, scratch_);
             Upload(d, scratch_, mn.GeometryVersion());
         }
+        if (!InView(d, m, planes_)) break;
         d.own = GpuMaterial(mn.EffectiveMaterial());
         d.own.vertexColors = true;
         frame_.AddMesh(&d.mesh, 0, uint32_t(d.mesh.IndexCount()), &d.own, m);
@@ -186,6 +219,7 @@ void SceneRenderer::DrawGeometryOf(SceneNode& n, const Mat4& m, int depth) {
             }
             Upload(d, scratch_, s.ShapeVersion());
         }
+        if (!InView(d, m, planes_)) break;
         frame_.AddMesh(&d.mesh, 0, uint32_t(d.mesh.IndexCount()), &GpuMaterial(s.EffectiveMaterial()), m);
         break;
     }

@@ -42,6 +42,7 @@ private:
     CameraNode* camera_ = nullptr;
     Vec3 eye_;
     float alphaTest_ = -1;
+    float planes_[6][4] = {};
     bool lightFound_ = false;
     int hudW_ = 1, hudH_ = 1;
 };

@@ -171,3 +171,22 @@ TEST(SceneRenderer, AlphaTestFromTheDirectHookDropsClearTexels) {
     EXPECT_GT(PixelAt(W / 4, H / 2, H).r, 200);
     EXPECT_FLOAT_EQ(r.AlphaTest(), 0.1f);
 }
+
+TEST(SceneRenderer, ObjectsOutsideTheViewAreNotDrawn) {
+    GlContext ctx(W, H);
+    ZW_NEED_GL(ctx);
+    TestScene t;
+    t.terrain->Hide();
+    SceneRenderer r;
+    auto* behind = t.scene.Root().Add<ProxyNode>("behind", t.master.get());
+    behind->SetPosition(0, 2, 30); // behind the camera at z = 10
+    auto* far = t.scene.Root().Add<ProxyNode>("far", t.master.get());
+    far->SetPosition(0, 2, -1000); // past the depth of view
+    r.Draw(t.scene, W, H, W, H);
+    EXPECT_EQ(r.LastFrame().drawCalls, 0);
+    auto* seen = t.scene.Root().Add<ProxyNode>("seen", t.master.get());
+    seen->SetPosition(3.5f, 2, 0); // at the edge: partly in view
+    r.Draw(t.scene, W, H, W, H);
+    EXPECT_EQ(r.LastFrame().drawCalls, 1);
+    EXPECT_EQ(r.LastFrame().triangles, 12);
+}
