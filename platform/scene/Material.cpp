@@ -5,27 +5,43 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <sys/stat.h>
 
 namespace zw {
 namespace {
-// Pictures by resolved path: a city loads one texture for many models.
-std::map<std::string, std::weak_ptr<const TextureImage>>& Cache() {
-    static std::map<std::string, std::weak_ptr<const TextureImage>> cache;
+// Pictures by resolved path: a city loads one texture for many models. A file
+// written again (the generated board pictures) is read again.
+struct Cached {
+    std::weak_ptr<const TextureImage> image;
+    long long mtime = 0, size = 0;
+};
+std::map<std::string, Cached>& Cache() {
+    static std::map<std::string, Cached> cache;
     return cache;
+}
+void Stamp(const std::string& path, long long& mtime, long long& size) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) {
+        mtime = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+        size = (long long)st.st_size;
+    }
 }
 } // namespace
 
 void Material::LoadTexture(const std::string& path) {
     std::string resolved = ResolvePath(path);
+    long long mtime = 0, size = 0;
+    Stamp(resolved, mtime, size);
     auto& cache = Cache();
     auto it = cache.find(resolved);
-    std::shared_ptr<const TextureImage> t = it != cache.end() ? it->second.lock() : nullptr;
+    std::shared_ptr<const TextureImage> t;
+    if (it != cache.end() && it->second.mtime == mtime && it->second.size == size) t = it->second.image.lock();
     if (!t) {
         auto fresh = std::make_shared<TextureImage>();
         fresh->path = resolved;
         fresh->image = ReadImageFile(resolved);
         t = fresh;
-        cache[resolved] = t;
+        cache[resolved] = Cached{t, mtime, size};
     }
     texture_ = std::move(t);
     textureFile_ = path;

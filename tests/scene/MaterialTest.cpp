@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace zw;
 
 namespace {
@@ -80,4 +82,21 @@ TEST(Materials, UploadPictureAppliesTopLeftTransparencyAndBrightness) {
     EXPECT_EQ(dark.At(1, 0), (Rgba{20, 40, 10, 255}));
     Image same = PrepareTextureImage(img, TextureAlpha::Default, 1);
     EXPECT_EQ(same.At(1, 0), img.At(1, 0));
+}
+
+TEST(Materials, APictureWrittenAgainIsReadAgain) {
+    auto dir = std::filesystem::temp_directory_path() / "zw_tex_reload";
+    std::filesystem::create_directories(dir);
+    std::string path = (dir / "przod1.bmp").string();
+    WriteBmp24File(path, Image(2, 2, Rgba{10, 10, 10, 255}));
+    Material a, b, c;
+    a.LoadTexture(path);
+    b.LoadTexture(path);
+    EXPECT_EQ(a.Texture().get(), b.Texture().get());
+    WriteBmp24File(path, Image(3, 2, Rgba{200, 10, 10, 255})); // the board generator's next picture
+    c.LoadTexture(path);
+    EXPECT_NE(c.Texture().get(), a.Texture().get());
+    EXPECT_EQ(c.Texture()->image.Width(), 3);
+    EXPECT_EQ(a.Texture()->image.Width(), 2); // what was loaded stays until loaded again
+    std::filesystem::remove_all(dir);
 }
