@@ -60,15 +60,22 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
         };
         std::string v;
         long long n = 0;
-        if (a == "--help" || a == "-h") o.help = true;
-        else if (a == "--version") o.version = true;
-        else if (a == "--headless") o.headless = true;
-        else if (a == "--quit") o.quit = true;
-        else if (a == "--autostart") o.autostart = true;
-        else if (a == "--windowed") o.windowed = true;
+        if (a == "--help" || a == "-h")
+            o.help = true;
+        else if (a == "--version")
+            o.version = true;
+        else if (a == "--headless")
+            o.headless = true;
+        else if (a == "--quit")
+            o.quit = true;
+        else if (a == "--autostart")
+            o.autostart = true;
+        else if (a == "--windowed")
+            o.windowed = true;
         else if (a == "--frames") {
             if (!value(v)) return r;
-            if (!WholeNumber(v, 1, n)) return r.error = "--frames: \"" + v + "\" is not a whole number >= 1", r;
+            if (!WholeNumber(v, 1, n))
+                return r.error = "--frames: \"" + v + "\" is not a whole number >= 1", r;
             o.frames = n;
         } else if (a == "--dt") {
             if (!value(v)) return r;
@@ -85,8 +92,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
             if (!value(v)) return r;
             int h = 0, m = 0, s = 0;
             char tail = 0;
-            if (v.size() != 8 || std::sscanf(v.c_str(), "%2d:%2d:%2d%c", &h, &m, &s, &tail) != 3 || v[2] != ':' ||
-                v[5] != ':' || h > 23 || m > 59 || s > 59 || h < 0 || m < 0 || s < 0)
+            if (v.size() != 8 || std::sscanf(v.c_str(), "%2d:%2d:%2d%c", &h, &m, &s, &tail) != 3 ||
+                v[2] != ':' || v[5] != ':' || h > 23 || m > 59 || s > 59 || h < 0 || m < 0 || s < 0)
                 return r.error = "--clock: \"" + v + "\" is not a time HH:MM:SS", r;
             o.clock = EncodeTime(h, m, s);
         } else if (a == "--seed") {
@@ -99,7 +106,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& args) {
             (a == "--script" ? o.script : a == "--screenshot" ? o.screenshot : o.dumpUi) = Absolute(v);
         } else if (a == "--sound") {
             if (!value(v)) return r;
-            if (v != "openal" && v != "null") return r.error = "--sound: \"" + v + "\" is not openal or null", r;
+            if (v != "openal" && v != "null")
+                return r.error = "--sound: \"" + v + "\" is not openal or null", r;
             o.sound = v;
         } else {
             r.error = "unknown option \"" + a + "\" (see --help)";

@@ -10,18 +10,18 @@ namespace zw {
 struct CommandLine {
     bool help = false;
     bool version = false;
-    bool headless = false;             // null platform services, no window
-    bool quit = false;                 // end right after start-up
-    bool autostart = false;            // press the launcher's Start at once
-    std::optional<long long> frames;   // end after this many frames
-    std::optional<double> dt;          // fixed frame time in seconds
-    std::optional<double> clock;       // game clock start, day fraction
-    std::optional<uint64_t> seed;      // random seed
-    std::string script;                // timed input events to replay (absolute path)
-    std::string screenshot;            // PNG written at the end (absolute path)
-    bool windowed = false;             // a window of the configured size instead of full screen
-    std::string sound = "openal";      // "openal" or "null"
-    std::string dumpUi;                // the launcher's controls as text (absolute path)
+    bool headless = false;           // null platform services, no window
+    bool quit = false;               // end right after start-up
+    bool autostart = false;          // press the launcher's Start at once
+    std::optional<long long> frames; // end after this many frames
+    std::optional<double> dt;        // fixed frame time in seconds
+    std::optional<double> clock;     // game clock start, day fraction
+    std::optional<uint64_t> seed;    // random seed
+    std::string script;              // timed input events to replay (absolute path)
+    std::string screenshot;          // PNG written at the end (absolute path)
+    bool windowed = false;           // a window of the configured size instead of full screen
+    std::string sound = "openal";    // "openal" or "null"
+    std::string dumpUi;              // the launcher's controls as text (absolute path)
 };
 
 struct CommandLineResult {

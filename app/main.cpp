@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     // Data paths, the maps folder included, are relative to the executable's
     // folder wherever the program was started from.
     zw::SetAppDir(zw::ExecutableDir());
-    if (::chdir(zw::AppDir().c_str()) != 0) std::fprintf(stderr, "zwolta: cannot enter %s\n", zw::AppDir().c_str());
+    if (::chdir(zw::AppDir().c_str()) != 0)
+        std::fprintf(stderr, "zwolta: cannot enter %s\n", zw::AppDir().c_str());
 
     zw::Engine = new zw::TZwEngine();
     int rc = 1;

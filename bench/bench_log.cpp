@@ -13,7 +13,8 @@ void BM_LogAdd(benchmark::State& state) {
     std::string path = "/tmp/zw-bench-log-" + std::to_string(::getpid()) + ".txt";
     {
         zw::LogWriter log(path, "bench");
-        for (auto _ : state) log.Add("{@5}> Frame step failed{@7}[ FAIL ]");
+        for (auto _ : state)
+            log.Add("{@5}> Frame step failed{@7}[ FAIL ]");
     }
     ::unlink(path.c_str());
 }

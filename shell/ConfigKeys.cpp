@@ -81,8 +81,8 @@ std::vector<ConfigKey> ConfigKeys(TSettingsRec& s) {
 }
 
 const std::vector<std::string>& ResolutionNames() {
-    static const std::vector<std::string> v = {"640x480",   "800x600",   "1024x768",  "1152x864", "1280x800",
-                                               "1280x960",  "1280x1024", "1366x768",  "1440x900", "1600x1200",
+    static const std::vector<std::string> v = {"640x480",   "800x600",   "1024x768", "1152x864", "1280x800",
+                                               "1280x960",  "1280x1024", "1366x768", "1440x900", "1600x1200",
                                                "1680x1050", "1792x1344", "1920x1200"};
     return v;
 }

@@ -8,9 +8,15 @@
 #include <cstdint>
 
 namespace zw {
-bool HeapCounting() { return false; }
-uint64_t HeapBlockCount() { return 0; }
-uint64_t HeapByteCount() { return 0; }
+bool HeapCounting() {
+    return false;
+}
+uint64_t HeapBlockCount() {
+    return 0;
+}
+uint64_t HeapByteCount() {
+    return 0;
+}
 } // namespace zw
 
 #else
@@ -49,21 +55,47 @@ void* AllocateOrThrow(std::size_t n) {
 }
 } // namespace
 
-void* operator new(std::size_t n) { return AllocateOrThrow(n); }
-void* operator new[](std::size_t n) { return AllocateOrThrow(n); }
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return Allocate(n); }
-void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return Allocate(n); }
-void operator delete(void* p) noexcept { Release(p); }
-void operator delete[](void* p) noexcept { Release(p); }
-void operator delete(void* p, std::size_t) noexcept { Release(p); }
-void operator delete[](void* p, std::size_t) noexcept { Release(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { Release(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { Release(p); }
+void* operator new(std::size_t n) {
+    return AllocateOrThrow(n);
+}
+void* operator new[](std::size_t n) {
+    return AllocateOrThrow(n);
+}
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+    return Allocate(n);
+}
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept {
+    return Allocate(n);
+}
+void operator delete(void* p) noexcept {
+    Release(p);
+}
+void operator delete[](void* p) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    Release(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    Release(p);
+}
 
 namespace zw {
-bool HeapCounting() { return true; }
-uint64_t HeapBlockCount() { return g_blocks.load(std::memory_order_relaxed); }
-uint64_t HeapByteCount() { return g_bytes.load(std::memory_order_relaxed); }
+bool HeapCounting() {
+    return true;
+}
+uint64_t HeapBlockCount() {
+    return g_blocks.load(std::memory_order_relaxed);
+}
+uint64_t HeapByteCount() {
+    return g_bytes.load(std::memory_order_relaxed);
+}
 } // namespace zw
 
 #endif

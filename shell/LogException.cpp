@@ -9,7 +9,8 @@ const char* kBullet = "\xE2\x80\xA2"; // U+2022
 
 std::string Bullets(int n) {
     std::string s;
-    for (int i = 0; i < n; ++i) s += kBullet;
+    for (int i = 0; i < n; ++i)
+        s += kBullet;
     return s;
 }
 
@@ -28,7 +29,9 @@ bool ValidUtf8(const std::string& s) {
 }
 } // namespace
 
-std::string LogLineUtf8(const std::string& line) { return ValidUtf8(line) ? line : Cp1250ToUtf8(line); }
+std::string LogLineUtf8(const std::string& line) {
+    return ValidUtf8(line) ? line : Cp1250ToUtf8(line);
+}
 
 std::vector<std::string> ExceptionEntryLines(const std::string& message, const std::string& className,
                                              const std::string& routine,

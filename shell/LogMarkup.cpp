@@ -51,11 +51,16 @@ void AddTag(std::vector<Token>& out, const std::string& tag, const MarkupContext
     if (tag == "hms") return AddText(out, ctx.time);
     if (tag == "App_name") return AddText(out, ctx.appName);
     LogBlock b;
-    if (tag == "CPUI") b = LogBlock::Cpu;
-    else if (tag == "Mem") b = LogBlock::Memory;
-    else if (tag == "RAM") b = LogBlock::Ram;
-    else if (tag == "HEAP") b = LogBlock::Heap;
-    else return AddText(out, "#HLTag(" + tag + ")");
+    if (tag == "CPUI")
+        b = LogBlock::Cpu;
+    else if (tag == "Mem")
+        b = LogBlock::Memory;
+    else if (tag == "RAM")
+        b = LogBlock::Ram;
+    else if (tag == "HEAP")
+        b = LogBlock::Heap;
+    else
+        return AddText(out, "#HLTag(" + tag + ")");
     if (ctx.block) AddBlock(out, ctx.block(b));
 }
 
@@ -122,14 +127,18 @@ std::string Layout(const std::vector<Token>& line) {
             s += t.text;
         } else if (t.kind == Token::Kind::Column) {
             size_t want = t.n > 0 ? size_t(t.n - 1) : 0;
-            if (s.size() < want) s.append(want - s.size(), ' ');
-            else if (s.size() > want) s += ' ';
+            if (s.size() < want)
+                s.append(want - s.size(), ' ');
+            else if (s.size() > want)
+                s += ' ';
         } else if (t.kind == Token::Kind::Align) {
             size_t piece = 0;
             if (i + 1 < line.size() && line[i + 1].kind == Token::Kind::Text) piece = line[i + 1].text.size();
             size_t end = s.size() + piece;
-            if (end <= size_t(t.n)) s.append(size_t(t.n) - end, ' ');
-            else s += ' ';
+            if (end <= size_t(t.n))
+                s.append(size_t(t.n) - end, ' ');
+            else
+                s += ' ';
         }
     }
     return s;
@@ -141,14 +150,17 @@ std::vector<std::string> RenderMarkup(const std::string& message, const MarkupCo
     std::vector<Token> tokens = Tokenize(message, ctx);
     std::vector<std::vector<Token>> lines(1);
     for (auto& t : tokens) {
-        if (t.kind == Token::Kind::Break) lines.emplace_back();
-        else lines.back().push_back(std::move(t));
+        if (t.kind == Token::Kind::Break)
+            lines.emplace_back();
+        else
+            lines.back().push_back(std::move(t));
     }
     // A message ending in a line end does not start another line.
     if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
     std::vector<std::string> out;
     out.reserve(lines.size());
-    for (auto& l : lines) out.push_back(Layout(ApplyGroups(ApplyFills(std::move(l)))));
+    for (auto& l : lines)
+        out.push_back(Layout(ApplyGroups(ApplyFills(std::move(l)))));
     return out;
 }
 

@@ -6,8 +6,8 @@
 // {&}..{&} group pieces, {dte} {hms} {App_name} values, {CPUI} {Mem} {RAM}
 // {HEAP} system blocks. Anything else is written as "#HLTag(name)".
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zw {

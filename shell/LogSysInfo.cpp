@@ -25,7 +25,9 @@ std::string ReadProcText(const char* path) {
     return ss.str();
 }
 
-std::string OrNa(const std::string& s) { return s.empty() ? "n/a" : s; }
+std::string OrNa(const std::string& s) {
+    return s.empty() ? "n/a" : s;
+}
 
 std::string Hex(uint64_t v) {
     char buf[32];
@@ -114,7 +116,8 @@ std::vector<std::string> CpuInfoLines() {
     std::string mhz = CpuInfoField(cpu, "cpu MHz");
     std::string model = CpuInfoField(cpu, "model");
     std::string stepping = CpuInfoField(cpu, "stepping");
-    std::string revision = model.empty() ? "" : "model " + model + (stepping.empty() ? "" : ", stepping " + stepping);
+    std::string revision =
+        model.empty() ? "" : "model " + model + (stepping.empty() ? "" : ", stepping " + stepping);
     std::string minAddr = Trim(ReadProcText("/proc/sys/vm/mmap_min_addr"));
     if (!minAddr.empty()) minAddr = Hex(std::strtoull(minAddr.c_str(), nullptr, 10));
     std::string maxAddr;
@@ -171,7 +174,8 @@ std::vector<std::string> RamMonitorLines() {
         "============  RAM Monitor  ============",
         "  Memory (Total) : " + MegabytesText(m.total),
         "  Memory (Avail) : " + MegabytesText(m.avail),
-        "================(" + Percent(m.total > m.avail ? m.total - m.avail : 0, m.total) + "%)==================",
+        "================(" + Percent(m.total > m.avail ? m.total - m.avail : 0, m.total) +
+            "%)==================",
         "",
     };
 }

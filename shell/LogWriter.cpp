@@ -11,16 +11,21 @@ namespace zw {
 namespace {
 std::vector<std::string> BlockLines(LogBlock b) {
     switch (b) {
-    case LogBlock::Cpu: return CpuInfoLines();
-    case LogBlock::Memory: return MemoryStatusLines();
-    case LogBlock::Ram: return RamMonitorLines();
-    case LogBlock::Heap: return HeapMonitorLines();
+    case LogBlock::Cpu:
+        return CpuInfoLines();
+    case LogBlock::Memory:
+        return MemoryStatusLines();
+    case LogBlock::Ram:
+        return RamMonitorLines();
+    case LogBlock::Heap:
+        return HeapMonitorLines();
     }
     return {};
 }
 } // namespace
 
-LogWriter::LogWriter(const std::string& path, std::string appName) : path_(path), appName_(std::move(appName)) {
+LogWriter::LogWriter(const std::string& path, std::string appName)
+    : path_(path), appName_(std::move(appName)) {
     file_ = std::fopen(path.c_str(), "wb");
     if (file_) thread_ = std::thread([this] { Run(); });
 }
@@ -40,8 +45,10 @@ LogWriter::~LogWriter() {
 std::string LogWriter::JoinParts(const std::vector<LogPart>& parts) {
     std::string s;
     for (const auto& p : parts) {
-        if (p.kind == LogPart::Kind::Integer) s += std::to_string(p.number);
-        else s += p.text;
+        if (p.kind == LogPart::Kind::Integer)
+            s += std::to_string(p.number);
+        else
+            s += p.text;
     }
     return s;
 }
@@ -94,7 +101,8 @@ void LogWriter::Run() {
         std::deque<Item> batch;
         batch.swap(queue_);
         lock.unlock();
-        for (const Item& item : batch) WriteItem(item);
+        for (const Item& item : batch)
+            WriteItem(item);
         if (!failed_ && std::fflush(file_) != 0) failed_ = true;
         lock.lock();
         written_ += batch.size();
@@ -111,7 +119,8 @@ void LogWriter::WriteItem(const Item& item) {
         } else {
             MarkupContext ctx{LogDateText(item.when), LogTimeText(item.when), appName_, BlockLines};
             lines = RenderMarkup(item.text, ctx);
-            for (auto& l : lines) l = LogLineUtf8(l);
+            for (auto& l : lines)
+                l = LogLineUtf8(l);
         }
     } catch (const std::exception&) {
         return; // a message that cannot be laid out is left out; the log goes on

@@ -14,7 +14,7 @@
 namespace zw {
 
 class LogWriter final : public ZwLog {
-public:
+  public:
     // Creates the file empty (the previous run's log is overwritten). When it
     // cannot be created, every message is dropped and the program runs on.
     LogWriter(const std::string& path, std::string appName);
@@ -37,7 +37,7 @@ public:
     // Parts joined into one message: integers in decimal, objects by class name.
     static std::string JoinParts(const std::vector<LogPart>& parts);
 
-private:
+  private:
     struct Item {
         bool isException = false;
         std::string text; // the message, or the exception's message

@@ -33,7 +33,9 @@ std::vector<std::string> ListEntries(const std::string& dir) {
     return ListDirectory(dir, true, true);
 }
 
-std::string TZwConfig::FilePath() { return AppPath("config.ini"); }
+std::string TZwConfig::FilePath() {
+    return AppPath("config.ini");
+}
 
 TZwConfig::TZwConfig(DirectoryLister lister) : list_(std::move(lister)) {
     auto& log = EngineLog();
@@ -88,9 +90,12 @@ void TZwConfig::Refresh() {
         errors += LoadModels() ? 0 : 1;
         log.Add("{@5}> Loading texture sets");
         errors += LoadTextureSets() ? 0 : 1;
-        if (errors == 0) log.Add("{@4}>> Configuration loaded without errors");
-        else if (errors == 1) log.Add("{@4}>> Configuration loaded with one error");
-        else log.AddParts({"{@4}>> Configuration loaded with ", errors, " errors"});
+        if (errors == 0)
+            log.Add("{@4}>> Configuration loaded without errors");
+        else if (errors == 1)
+            log.Add("{@4}>> Configuration loaded with one error");
+        else
+            log.AddParts({"{@4}>> Configuration loaded with ", errors, " errors"});
     } catch (const std::exception& e) {
         log.AddException(e, "TZwConfig.Refresh");
     }
@@ -100,9 +105,12 @@ void TZwConfig::Refresh() {
 void TZwConfig::LoadSettings() {
     const zw::IniFile& ini = *IniFile;
     for (const ConfigKey& k : ConfigKeys(Settings)) {
-        if (k.type == ConfigKey::Type::Text) *k.text = ini.ReadString(k.section, k.key, k.textDefault);
-        else if (k.type == ConfigKey::Type::Bool) *k.flag = ini.ReadBool(k.section, k.key, k.flagDefault);
-        else *k.number = ini.ReadInteger(k.section, k.key, k.numberDefault);
+        if (k.type == ConfigKey::Type::Text)
+            *k.text = ini.ReadString(k.section, k.key, k.textDefault);
+        else if (k.type == ConfigKey::Type::Bool)
+            *k.flag = ini.ReadBool(k.section, k.key, k.flagDefault);
+        else
+            *k.number = ini.ReadInteger(k.section, k.key, k.numberDefault);
     }
     auto& g = Settings.Graphics;
     if (!Contains(ResolutionNames(), g.Resolution)) g.Resolution = "800x600";
@@ -189,9 +197,12 @@ void TZwConfig::Save() {
             IniFile->BeginUpdate();
             try {
                 for (const ConfigKey& k : ConfigKeys(Settings)) {
-                    if (k.type == ConfigKey::Type::Text) IniFile->WriteString(k.section, k.writeKey, *k.text);
-                    else if (k.type == ConfigKey::Type::Bool) IniFile->WriteBool(k.section, k.writeKey, *k.flag);
-                    else IniFile->WriteInteger(k.section, k.writeKey, *k.number);
+                    if (k.type == ConfigKey::Type::Text)
+                        IniFile->WriteString(k.section, k.writeKey, *k.text);
+                    else if (k.type == ConfigKey::Type::Bool)
+                        IniFile->WriteBool(k.section, k.writeKey, *k.flag);
+                    else
+                        IniFile->WriteInteger(k.section, k.writeKey, *k.number);
                 }
             } catch (...) {
                 IniFile->EndUpdate(); // keys already written stay written
@@ -212,8 +223,8 @@ std::vector<std::string> TZwConfig::ListOfTextures(const std::string& Model) {
     auto& log = EngineLog();
     std::vector<std::string> result;
     try {
-        log.AddParts({"{@3}>>> Entering{@16}TZwConfig.ListOfTextures({/}", "{@15}Model{*30.}: " + Model,
-                      "{/}{@10})"});
+        log.AddParts(
+            {"{@3}>>> Entering{@16}TZwConfig.ListOfTextures({/}", "{@15}Model{*30.}: " + Model, "{/}{@10})"});
         log.Add("{@5}> Looking for texture sets for model " + Model);
         for (const auto& t : FTextures)
             if (t.Model == Model) result = t.Textures;

@@ -23,7 +23,7 @@ using DirectoryLister = std::function<std::vector<std::string>(const std::string
 std::vector<std::string> ListEntries(const std::string& dir);
 
 class TZwConfig {
-public:
+  public:
     // Create: loads everything and writes config.ini when there is none.
     // Never throws; every step is logged.
     explicit TZwConfig(DirectoryLister lister = ListEntries);
@@ -47,7 +47,7 @@ public:
     // Full path of config.ini.
     static std::string FilePath();
 
-private:
+  private:
     void LoadSettings();
     bool LoadLanguages();
     bool LoadMaps();

@@ -49,7 +49,8 @@ TZwEngine::~TZwEngine() {
 
 void TZwEngine::SetLanguage(const std::string& name) {
     auto& log = EngineLog();
-    log.AddParts({"{@3}>>> Entering{@16}TZwEngine.SetLanguage({/}", "{@15}Language{*30}: " + name, "{/}{@10})"});
+    log.AddParts(
+        {"{@3}>>> Entering{@16}TZwEngine.SetLanguage({/}", "{@15}Language{*30}: " + name, "{/}{@10})"});
     try {
         if (Languages) Languages->Free();
         Languages.reset();

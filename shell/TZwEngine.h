@@ -18,7 +18,7 @@ class Scene;
 inline constexpr const char* kEngineVersion = "0.0.0.16";
 
 class TZwEngine {
-public:
+  public:
     // Create: the start sequence. Fixes nothing itself: the application
     // directory must be set before. Never throws.
     TZwEngine();
@@ -46,7 +46,7 @@ public:
     // The engine log file (never null while the engine lives).
     LogWriter& Log() { return *log_; }
 
-private:
+  private:
     std::unique_ptr<LogWriter> log_;
 };
 

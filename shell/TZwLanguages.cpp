@@ -29,7 +29,8 @@ std::string TZwLanguages::LanguageDir(const std::string& name) {
 TZwLanguages::TZwLanguages(const std::string& name) {
     auto& log = EngineLog();
     // "{*30}" pads with "0" to 3 characters: the label stays as it is.
-    log.AddParts({"{@3}>>> Entering{@16}TZwLanguages.Create({/}", "{@15}Language{*30}: " + name, "{/}{@10})"});
+    log.AddParts(
+        {"{@3}>>> Entering{@16}TZwLanguages.Create({/}", "{@15}Language{*30}: " + name, "{/}{@10})"});
     log.Add("{@5}> Opening language file(s)");
     try {
         std::string own = JoinPath(LanguageDir(name), "Text.lng");

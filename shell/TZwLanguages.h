@@ -9,7 +9,7 @@
 namespace zw {
 
 class TZwLanguages {
-public:
+  public:
     // Create: opens the language's Text.lng and, for another language, the
     // English one. Never throws; a missing file is an empty store.
     explicit TZwLanguages(const std::string& name);

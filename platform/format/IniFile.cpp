@@ -24,7 +24,9 @@ bool SectionName(const std::string& line, std::string& name) {
     return true;
 }
 
-bool IsComment(const std::string& t) { return !t.empty() && (t[0] == ';' || t[0] == '#'); }
+bool IsComment(const std::string& t) {
+    return !t.empty() && (t[0] == ';' || t[0] == '#');
+}
 
 // "Key=Value" gives Key (trimmed); comments and lines without "=" give false.
 bool KeyName(const std::string& line, std::string& key) {
@@ -56,10 +58,10 @@ bool ParseIniInteger(const std::string& text, int& out) {
     long long v = 0;
     for (; i < t.size(); ++i) {
         char c = t[i];
-        int d = c >= '0' && c <= '9' ? c - '0'
+        int d = c >= '0' && c <= '9'                 ? c - '0'
                 : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10
                 : base == 16 && c >= 'A' && c <= 'F' ? c - 'A' + 10
-                : -1;
+                                                     : -1;
         if (d < 0) return false;
         v = v * base + d;
         if (v > 0xFFFFFFFFll) return false;
@@ -119,7 +121,9 @@ int IniFile::FindKey(const std::string& section, const std::string& key) const {
     return -1;
 }
 
-bool IniFile::SectionExists(const std::string& section) const { return FindSection(section) >= 0; }
+bool IniFile::SectionExists(const std::string& section) const {
+    return FindSection(section) >= 0;
+}
 
 bool IniFile::ValueExists(const std::string& section, const std::string& key) const {
     return FindKey(section, key) >= 0;
@@ -193,7 +197,8 @@ void IniFile::EndUpdate() {
 
 std::string IniFile::Text() const {
     std::string s;
-    for (const auto& l : lines_) s += l.text + l.end;
+    for (const auto& l : lines_)
+        s += l.text + l.end;
     return s;
 }
 

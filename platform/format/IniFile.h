@@ -10,7 +10,7 @@
 namespace zw {
 
 class IniFile {
-public:
+  public:
     // An empty store that belongs to no file.
     IniFile() = default;
     // Opens path: reads it when it exists (EInOutError when it exists but
@@ -44,7 +44,7 @@ public:
     // The file's bytes as they would be written.
     std::string Text() const;
 
-private:
+  private:
     struct Line {
         std::string text; // without its line end
         std::string end;  // "\r\n", "\n", "\r" or "" for the last line

@@ -8,13 +8,50 @@ using namespace zwtest;
 
 namespace {
 const char* kFirstStartKeys[] = {
-    "[Main]", "Language=English", "Map=Tralnik_101-1_DP_4.33-13.27.ms1", "Model=Orvena City", "Texture=Plofmar",
-    "[Game]", "Navigation=0", "Night=0", "EscKeyExit=0", "BlinkerAutoOff=0", "WheelAutoCenter=0", "Joystick=0",
-    "AutoTransmission=0", "Traffic=0", "HUD=0", "MouseControl=0", "Season=1", "InertialForcePower=0",
-    "SteeringWheelSens=0", "AccPedalSens=0", "Debug=0", "LogSysConfig=0", "[Graphics]", "Resolution=800x600",
-    "ScreenDepth=16bits", "BufferDepthPrecision=Default", "VSync=0", "AntiAliasing=5", "Fog=0", "Mipmapping=0",
-    "Mirrors=0", "Lighting=0", "Transparency=0", "Skybox=0", "3DDashboard=0", "Passengers=0", "GrassQuality=0",
-    "DistanceOfView=0", "[Sound]", "Mute=0", "MP3Path=<app>/radio/", "[Network]", "Host=127.0.0.1", "Port=3333",
+    "[Main]",
+    "Language=English",
+    "Map=Tralnik_101-1_DP_4.33-13.27.ms1",
+    "Model=Orvena City",
+    "Texture=Plofmar",
+    "[Game]",
+    "Navigation=0",
+    "Night=0",
+    "EscKeyExit=0",
+    "BlinkerAutoOff=0",
+    "WheelAutoCenter=0",
+    "Joystick=0",
+    "AutoTransmission=0",
+    "Traffic=0",
+    "HUD=0",
+    "MouseControl=0",
+    "Season=1",
+    "InertialForcePower=0",
+    "SteeringWheelSens=0",
+    "AccPedalSens=0",
+    "Debug=0",
+    "LogSysConfig=0",
+    "[Graphics]",
+    "Resolution=800x600",
+    "ScreenDepth=16bits",
+    "BufferDepthPrecision=Default",
+    "VSync=0",
+    "AntiAliasing=5",
+    "Fog=0",
+    "Mipmapping=0",
+    "Mirrors=0",
+    "Lighting=0",
+    "Transparency=0",
+    "Skybox=0",
+    "3DDashboard=0",
+    "Passengers=0",
+    "GrassQuality=0",
+    "DistanceOfView=0",
+    "[Sound]",
+    "Mute=0",
+    "MP3Path=<app>/radio/",
+    "[Network]",
+    "Host=127.0.0.1",
+    "Port=3333",
     "Nickname=Player",
 };
 
@@ -37,16 +74,20 @@ void ExpectDefaults(const TSettingsRec& s) {
     EXPECT_EQ(s.Network.NickName, "Player");
 }
 
-void MakeFile(const fs::path& p) { WriteText(p, "x"); }
+void MakeFile(const fs::path& p) {
+    WriteText(p, "x");
+}
 } // namespace
 
 class ConfigTest : public AppDirTest {
-protected:
+  protected:
     void SetUp() override {
         AppDirTest::SetUp();
         StartLog();
     }
-    void CopyConfig(const std::string& fixture) { fs::copy_file(Fixture("config/" + fixture), dir / "config.ini"); }
+    void CopyConfig(const std::string& fixture) {
+        fs::copy_file(Fixture("config/" + fixture), dir / "config.ini");
+    }
 };
 
 TEST_F(ConfigTest, FirstStartWritesAllFortyKeysInOrder) {
@@ -65,17 +106,28 @@ TEST_F(ConfigTest, FirstStartWritesAllFortyKeysInOrder) {
     EXPECT_EQ(keys, 40);
     auto log = LogLines();
     std::vector<std::string> want = {
-        "  >>> Entering TZwConfig.Create",     "    > Creating classes instances",
-        "      [  OK  ]",                      "  >>> Entering TZwConfig.Refresh",
-        "   >> Configuration",                 "    > Loading configuration",
-        "      [  OK  ]",                      "    > Loading languages",
-        "      [  OK  ]",                      "    > Loading maps",
-        "      [  OK  ]",                      "    > Loading models",
-        "      [  OK  ]",                      "    > Loading texture sets",
-        "      [  OK  ]",                      "   >> Configuration loaded without errors",
-        "  >>> Exiting  TZwConfig.Refresh",    "  >>> Entering TZwConfig.Save",
-        "    > Saving configuration",          "      [  OK  ]",
-        "  >>> Exiting  TZwConfig.Save",       "  >>> Exiting  TZwConfig.Create",
+        "  >>> Entering TZwConfig.Create",
+        "    > Creating classes instances",
+        "      [  OK  ]",
+        "  >>> Entering TZwConfig.Refresh",
+        "   >> Configuration",
+        "    > Loading configuration",
+        "      [  OK  ]",
+        "    > Loading languages",
+        "      [  OK  ]",
+        "    > Loading maps",
+        "      [  OK  ]",
+        "    > Loading models",
+        "      [  OK  ]",
+        "    > Loading texture sets",
+        "      [  OK  ]",
+        "   >> Configuration loaded without errors",
+        "  >>> Exiting  TZwConfig.Refresh",
+        "  >>> Entering TZwConfig.Save",
+        "    > Saving configuration",
+        "      [  OK  ]",
+        "  >>> Exiting  TZwConfig.Save",
+        "  >>> Exiting  TZwConfig.Create",
     };
     EXPECT_EQ(log, want);
 }
@@ -121,7 +173,8 @@ TEST_F(ConfigTest, SaveKeepsEveryForeignLineByteForByte) {
     EXPECT_NE(after.find("Resolution=800x600\r\n"), std::string::npos);
     EXPECT_NE(after.find("Fog=1\r\n"), std::string::npos);
     // Keys the file lacked join their own section, before the blank line that ends it.
-    EXPECT_NE(after.find("MyOwnKey=kept\r\nModel=Orvena City\r\nTexture=Plofmar\r\n\r\n[Game]"), std::string::npos);
+    EXPECT_NE(after.find("MyOwnKey=kept\r\nModel=Orvena City\r\nTexture=Plofmar\r\n\r\n[Game]"),
+              std::string::npos);
     EXPECT_NE(after.find("[Sound]\r\nMute=0\r\n"), std::string::npos);
     // Reading it back gives what was saved.
     TZwConfig again;
@@ -238,8 +291,10 @@ TEST_F(ConfigTest, FixedListsAreNewCopiesInTheirOrder) {
     EXPECT_EQ(res.front(), "640x480");
     EXPECT_EQ(res[7], "1366x768");
     EXPECT_EQ(res.back(), "1920x1200");
-    EXPECT_EQ(config.slFListOfScreenDepths(), (std::vector<std::string>{"8bits", "16bits", "24bits", "32bits"}));
-    EXPECT_EQ(config.slFListOfBufferDepths(), (std::vector<std::string>{"Default", "16bits", "24bits", "32bits"}));
+    EXPECT_EQ(config.slFListOfScreenDepths(),
+              (std::vector<std::string>{"8bits", "16bits", "24bits", "32bits"}));
+    EXPECT_EQ(config.slFListOfBufferDepths(),
+              (std::vector<std::string>{"Default", "16bits", "24bits", "32bits"}));
     EXPECT_TRUE(Logged("  >>> Entering TZwConfig.FListOfResolutions"));
     EXPECT_TRUE(Logged("  >>> Exiting  TZwConfig.slFListOfBufferDepths"));
 }

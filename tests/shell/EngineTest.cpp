@@ -47,8 +47,9 @@ TEST_F(EngineTest, CreateAndFreeWriteTheStartAndClosingLines) {
     EXPECT_EQ(lines[lang + 1], "              Language: English");
     size_t exitCreate = IndexOf(lines, "  >>> Exiting  TZwEngine.Create");
     ASSERT_NE(exitCreate, std::string::npos);
-    EXPECT_EQ(IndexOf(lines, "==================================  CPU info  ====================================="),
-              std::string::npos);
+    EXPECT_EQ(
+        IndexOf(lines, "==================================  CPU info  ====================================="),
+        std::string::npos);
     size_t n = lines.size();
     EXPECT_EQ(lines[n - 5], "  >>> Entering TZwEngine.Free");
     EXPECT_EQ(lines[n - 4], "");
@@ -67,8 +68,10 @@ TEST_F(EngineTest, LogSysConfigAddsTheSystemBlocks) {
     auto lines = ReadCrLfLines(dir / "zwlog.txt");
     size_t sys = IndexOf(lines, "  >>> System configuration");
     ASSERT_NE(sys, std::string::npos);
-    EXPECT_EQ(lines[sys + 1], "==================================  CPU info  =====================================");
-    size_t mem = IndexOf(lines, "=================================  Memory status  =================================", sys);
+    EXPECT_EQ(lines[sys + 1],
+              "==================================  CPU info  =====================================");
+    size_t mem = IndexOf(
+        lines, "=================================  Memory status  =================================", sys);
     EXPECT_NE(mem, std::string::npos);
     EXPECT_LT(mem, IndexOf(lines, "  >>> Exiting  TZwEngine.Create"));
 }

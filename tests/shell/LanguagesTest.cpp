@@ -6,7 +6,7 @@ using namespace zw;
 using namespace zwtest;
 
 class LanguagesTest : public AppDirTest {
-protected:
+  protected:
     void SetUp() override {
         AppDirTest::SetUp();
         fs::copy(Fixture("lang"), dir, fs::copy_options::recursive);
@@ -22,19 +22,26 @@ TEST_F(LanguagesTest, LooksUpTheLanguageThenEnglishThenTheAddress) {
         const char* key;
         const char* want;
     } cases[] = {
-        {"Launcher", "Start", "Jed\xbc"},        // section and key in another letter case
-        {"LAUNCHER", "exit", "Wyj\x9c" "cie"},
+        {"Launcher", "Start", "Jed\xbc"}, // section and key in another letter case
+        {"LAUNCHER", "exit",
+         "Wyj\x9c"
+         "cie"},
         {"Launcher", "OnlyEnglish", "Only in English"},
         {"Launcher", "EmptyInPolish", "English text"}, // empty in the language: English
         {"Summary", "Title", "Summary"},
         {"Launcher", "Nowhere", "Launcher.Nowhere"},
         {"NoSection", "Start", "NoSection.Start"},
     };
-    for (const auto& c : cases) EXPECT_EQ(lang.GetText(c.section, c.key), c.want) << c.section << "." << c.key;
+    for (const auto& c : cases)
+        EXPECT_EQ(lang.GetText(c.section, c.key), c.want) << c.section << "." << c.key;
     auto log = LogLines();
     std::vector<std::string> want = {
-        "  >>> Entering TZwLanguages.Create(", "              Language: Polski", "         )",
-        "    > Opening language file(s)",      "      [  OK  ]",                   "  >>> Exiting  TZwLanguages.Create",
+        "  >>> Entering TZwLanguages.Create(",
+        "              Language: Polski",
+        "         )",
+        "    > Opening language file(s)",
+        "      [  OK  ]",
+        "  >>> Exiting  TZwLanguages.Create",
     };
     EXPECT_EQ(log, want);
 }

@@ -9,10 +9,14 @@ MarkupContext Ctx() {
     MarkupContext c{"2024-03-05", "07:08:09", "zwolta", {}};
     c.block = [](LogBlock b) -> std::vector<std::string> {
         switch (b) {
-        case LogBlock::Cpu: return {"cpu1", "cpu2"};
-        case LogBlock::Memory: return {"mem"};
-        case LogBlock::Ram: return {"", "ram", ""};
-        case LogBlock::Heap: return {"", "heap", ""};
+        case LogBlock::Cpu:
+            return {"cpu1", "cpu2"};
+        case LogBlock::Memory:
+            return {"mem"};
+        case LogBlock::Ram:
+            return {"", "ram", ""};
+        case LogBlock::Heap:
+            return {"", "heap", ""};
         }
         return {};
     };
@@ -21,7 +25,8 @@ MarkupContext Ctx() {
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string s;
-    for (size_t i = 0; i < lines.size(); ++i) s += (i ? "|" : "") + lines[i];
+    for (size_t i = 0; i < lines.size(); ++i)
+        s += (i ? "|" : "") + lines[i];
     return s;
 }
 } // namespace
@@ -86,11 +91,13 @@ TEST(LogMarkup, RendersEveryTagAsTheLayoutSays) {
         {"a}b", "a}b"},
         {"{{dte}", "#HLTag({dte)"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Joined(RenderMarkup(c.message, Ctx())), c.want) << c.message;
+    for (const auto& c : cases)
+        EXPECT_EQ(Joined(RenderMarkup(c.message, Ctx())), c.want) << c.message;
 }
 
 TEST(LogMarkup, TitleLinesEndAtColumnEighty) {
-    auto lines = RenderMarkup(">>>>> Start of ZwEngine in application{*36.} {App_name}{80@}{&}{dte} {hms}{&}", Ctx());
+    auto lines =
+        RenderMarkup(">>>>> Start of ZwEngine in application{*36.} {App_name}{80@}{&}{dte} {hms}{&}", Ctx());
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].size(), 80u);
     EXPECT_EQ(lines[0].substr(61), "2024-03-05 07:08:09");
@@ -118,7 +125,8 @@ TEST(LogException, EntryHasRowsCaptionRoutineAndArguments) {
     std::string bullet = "\xE2\x80\xA2";
     EXPECT_EQ(lines[1].size(), 80 * bullet.size());
     EXPECT_EQ(lines[1], lines[3]);
-    EXPECT_EQ(lines[2].rfind(bullet + bullet + bullet + "    E R R O R    " + bullet + bullet + bullet, 0), 0u);
+    EXPECT_EQ(lines[2].rfind(bullet + bullet + bullet + "    E R R O R    " + bullet + bullet + bullet, 0),
+              0u);
     EXPECT_NE(lines[2].find("\"File not found\""), std::string::npos);
     EXPECT_NE(lines[2].find("TZwConfig.ListOfTextures(Model: Orvena City)"), std::string::npos);
     EXPECT_NE(lines[2].find("EInOutError"), std::string::npos);

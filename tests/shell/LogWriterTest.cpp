@@ -13,12 +13,14 @@ TEST_F(LogWriterTest, WritesEveryQueuedMessageInCallOrderBeforeClosing) {
     {
         LogWriter w(file.string(), "app");
         ASSERT_TRUE(w.IsOpen());
-        for (int i = 0; i < 5000; ++i) w.AddParts({"{@3}line ", i});
+        for (int i = 0; i < 5000; ++i)
+            w.AddParts({"{@3}line ", i});
         // No Flush: the destructor must write what is queued.
     }
     auto lines = ReadCrLfLines(file);
     ASSERT_EQ(lines.size(), 5000u);
-    for (int i = 0; i < 5000; ++i) ASSERT_EQ(lines[size_t(i)], "  line " + std::to_string(i));
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_EQ(lines[size_t(i)], "  line " + std::to_string(i));
 }
 
 TEST_F(LogWriterTest, OverwritesThePreviousLogWithCrLfLines) {
@@ -96,7 +98,8 @@ TEST_F(LogWriterTest, SystemBlocksComeFromTheSystem) {
     }
     auto lines = ReadCrLfLines(file);
     std::string all;
-    for (auto& l : lines) all += l + "\n";
+    for (auto& l : lines)
+        all += l + "\n";
     EXPECT_NE(all.find("==================================  CPU info  ====================================="),
               std::string::npos);
     EXPECT_NE(all.find("  Number of processors"), std::string::npos);
@@ -104,7 +107,8 @@ TEST_F(LogWriterTest, SystemBlocksComeFromTheSystem) {
               std::string::npos);
     EXPECT_NE(all.find("  => Memory load : "), std::string::npos);
     EXPECT_NE(all.find("  => Free space : "), std::string::npos);
-    EXPECT_NE(all.find("\n\n============  RAM Monitor  ============\n  Memory (Total) : "), std::string::npos);
+    EXPECT_NE(all.find("\n\n============  RAM Monitor  ============\n  Memory (Total) : "),
+              std::string::npos);
     EXPECT_NE(all.find("\n\n===========  Heap Monitor  ============\n  AllocMemCount (Blocks) : "),
               std::string::npos);
     EXPECT_NE(all.find(std::string(83, '=')), std::string::npos);
@@ -112,13 +116,15 @@ TEST_F(LogWriterTest, SystemBlocksComeFromTheSystem) {
 }
 
 TEST(LogSysInfo, ParsesProcTexts) {
-    auto m = ParseMemInfo("MemTotal:       16318412 kB\nMemAvailable:    8000000 kB\nHugePages_Total:       0\n"
-                          "garbage line\n:5\n");
+    auto m =
+        ParseMemInfo("MemTotal:       16318412 kB\nMemAvailable:    8000000 kB\nHugePages_Total:       0\n"
+                     "garbage line\n:5\n");
     EXPECT_EQ(m["MemTotal"], 16318412ull * 1024);
     EXPECT_EQ(m["MemAvailable"], 8000000ull * 1024);
     EXPECT_EQ(m["HugePages_Total"], 0ull);
     EXPECT_EQ(m.count("garbage line"), 0u);
-    EXPECT_EQ(CpuInfoField("processor\t: 0\nvendor_id\t: GenuineX\nmodel name\t: Chip 9\n", "vendor_id"), "GenuineX");
+    EXPECT_EQ(CpuInfoField("processor\t: 0\nvendor_id\t: GenuineX\nmodel name\t: Chip 9\n", "vendor_id"),
+              "GenuineX");
     EXPECT_EQ(CpuInfoField("model\t\t: 158\nmodel name\t: Chip\n", "model"), "158");
     EXPECT_EQ(CpuInfoField("", "model"), "");
     EXPECT_EQ(MegabytesText(1048576 * 3 + 524288), "4 MB (3670016 B)");

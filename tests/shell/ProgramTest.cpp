@@ -19,7 +19,8 @@ ProgramOutput Zwolta(const std::string& args) {
     if (!p) return r;
     char buf[4096];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
     int st = ::pclose(p);
     r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return r;
@@ -32,9 +33,9 @@ TEST(Program, VersionAndHelp) {
     EXPECT_EQ(v.out, "Zwolta 0.0.0.16\n");
     ProgramOutput h = Zwolta("--help");
     EXPECT_EQ(h.code, 0);
-    for (const char* opt : {"--help", "--version", "--headless", "--quit", "--autostart", "--frames N", "--dt S",
-                            "--clock HH:MM:SS", "--seed N", "--script FILE", "--screenshot FILE", "--windowed",
-                            "--sound openal|null", "--dump-ui FILE"})
+    for (const char* opt : {"--help", "--version", "--headless", "--quit", "--autostart", "--frames N",
+                            "--dt S", "--clock HH:MM:SS", "--seed N", "--script FILE", "--screenshot FILE",
+                            "--windowed", "--sound openal|null", "--dump-ui FILE"})
         EXPECT_NE(h.out.find(opt), std::string::npos) << opt;
 }
 
@@ -62,7 +63,8 @@ TEST(Program, BadValuesExitWithCodeTwoAndSayWhy) {
         EXPECT_EQ(r.code, 2) << c.args;
         EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << ": " << r.out;
     }
-    ProgramOutput good = Zwolta("--frames 10 --dt 0.02 --clock 06:58:00 --seed 7 --sound null --windowed --version");
+    ProgramOutput good =
+        Zwolta("--frames 10 --dt 0.02 --clock 06:58:00 --seed 7 --sound null --windowed --version");
     EXPECT_EQ(good.code, 0) << good.out;
 }
 

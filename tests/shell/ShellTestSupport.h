@@ -18,7 +18,9 @@ namespace zwtest {
 
 namespace fs = std::filesystem;
 
-inline std::string Fixture(const std::string& name) { return std::string(ZW_TEST_DIR) + "/shell/fixtures/" + name; }
+inline std::string Fixture(const std::string& name) {
+    return std::string(ZW_TEST_DIR) + "/shell/fixtures/" + name;
+}
 
 inline void WriteText(const fs::path& p, const std::string& text) {
     fs::create_directories(p.parent_path());
@@ -49,7 +51,7 @@ inline std::vector<std::string> ReadCrLfLines(const fs::path& p) {
 
 // Makes a temporary folder the application and current directory.
 class AppDirTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char tmpl[] = "/tmp/zwshell-XXXXXX";
         ASSERT_NE(::mkdtemp(tmpl), nullptr);
