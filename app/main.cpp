@@ -1,6 +1,7 @@
 // Program start: the command line, the application directory, the engine
 // object; later the launcher and the game plug in at RunProgram.
 #include "app/CommandLine.h"
+#include "app/LauncherProgram.h"
 #include "shell/TZwEngine.h"
 #include "util/Paths.h"
 
@@ -10,10 +11,7 @@
 namespace {
 
 // What the program does between creating and freeing the engine.
-int RunProgram(const zw::CommandLine& options) {
-    (void)options;
-    return 0;
-}
+int RunProgram(const zw::CommandLine& options) { return zw::RunLauncherProgram(options); }
 
 } // namespace
 

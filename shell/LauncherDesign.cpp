@@ -11,15 +11,13 @@ namespace {
 const char* const kLicence[] = {
     "Zwolta is free to use, copy and share for any purpose that is not sold.",
     "",
-    "The program and its demo world (maps, buses, sounds, textures, music)",
-    "are made by the Zwolta developers; nothing in them is taken from any",
-    "other game or its data.",
+    "The program and its demo world (maps, buses, sounds, textures, music) are made by the Zwolta "
+    "developers; nothing in them is taken from any other game or its data.",
     "",
-    "Maps and buses made by players stay theirs; they may share them on any",
-    "terms they like.",
+    "Maps and buses made by players stay theirs; they may share them on any terms they like.",
     "",
-    "The program comes without any warranty: it is a game, not a driving",
-    "school, and what it shows of buses and traffic is simplified.",
+    "The program comes without any warranty: it is a game, not a driving school, and what it shows "
+    "of buses and traffic is simplified.",
 };
 } // namespace
 

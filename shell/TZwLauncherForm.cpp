@@ -2,7 +2,6 @@
 
 #include "net/MultiplayerPage.h"
 #include "platform/ui/FolderChooser.h"
-#include "platform/ui/OpenUrl.h"
 #include "shell/TZwEngine.h"
 #include "shell/ZwLog.h"
 #include "util/NumText.h"
@@ -38,7 +37,6 @@ const SeasonRec kSeasons[4] = {
 } // namespace
 
 TZwLauncherForm::TZwLauncherForm(TZwEngine& engine) : Model("TZwLauncherForm"), engine_(engine) {
-    OpenUrl = [](const std::string& url) { return ui::OpenUrl(url); };
     Design();
     ConnectHandlers();
 }

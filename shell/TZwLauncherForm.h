@@ -41,7 +41,7 @@ public:
     void SetGameLink(TZwGameLink* link) { game_ = link; }
     // --dump-ui: the model is written after FormCreate and appended at Start and close.
     void SetDumpFile(const std::string& path) { dumpFile_ = path; }
-    // How a web address is opened (xdg-open unless a test replaces it).
+    // How a web address is opened: the window system's handler (xdg-open).
     std::function<bool(const std::string&)> OpenUrl;
 
     // Event handlers.

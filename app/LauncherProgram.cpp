@@ -1,0 +1,81 @@
+#include "app/LauncherProgram.h"
+
+#include "platform/ui/UiInput.h"
+#include "platform/ui/imgui/UiWindow.h"
+#include "platform/window/MessageLoop.h"
+#include "platform/window/WindowOptions.h"
+#include "platform/window/sdl/SdlWindow.h"
+#include "shell/TZwEngine.h"
+#include "shell/TZwLauncherForm.h"
+#include "shell/TZwStatisticsForm.h"
+#include "shell/ZwLog.h"
+
+#include <memory>
+
+namespace zw {
+
+namespace {
+// A form on screen: the ImGui view in a real window, or, headless, a window
+// without pixels whose scripted keys still reach the model.
+struct FormWindow {
+    std::unique_ptr<Window> window;
+    std::unique_ptr<ui::UiWindow> view;
+
+    FormWindow(WindowSystem& system, MessageLoop& loop, ui::UiModel& model) {
+        window = system.CreateWindow(ui::FormWindowDesc(model));
+        if (auto* sdl = dynamic_cast<SdlWindow*>(window.get())) {
+            view = std::make_unique<ui::UiWindow>(model, *sdl);
+        } else {
+            window->onInput = [&model](const InputEvent& e) { ui::HandleInput(model, e); };
+            window->onClose = [&model] { model.UserClose(); };
+        }
+        loop.AddWindow(window.get());
+    }
+};
+} // namespace
+
+int RunLauncherProgram(const CommandLine& o) {
+    WindowOptions wo;
+    wo.headless = o.headless;
+    wo.windowed = o.windowed;
+    wo.script = o.script;
+    if (o.dt) wo.frameStep = *o.dt;
+    std::unique_ptr<WindowSystem> system = o.headless ? CreateNullWindowSystem(wo) : CreateWindowSystem(wo);
+    MessageLoop loop(*system);
+
+    // The windows in their order: the launcher (the main window), the game
+    // window (not yet part of the program), the statistics window.
+    TZwLauncherForm launcher(*Engine);
+    TZwStatisticsForm statistics;
+    launcher.OpenUrl = [&system](const std::string& url) { return system->OpenUrl(url); };
+    if (!o.dumpUi.empty()) launcher.SetDumpFile(o.dumpUi);
+    launcher.Model.onClose = [&loop] { loop.Quit(); };
+    statistics.Model.onClose = [&loop] { loop.Quit(); };
+
+    launcher.FormCreate();
+    statistics.FormCreate(*Engine->Languages);
+    launcher.FormShow();
+    if (o.autostart) launcher.Model.UserClick("btnStart");
+    else if (o.quit) launcher.Model.UserClose();
+
+    if (!launcher.Model.Closed()) {
+        try {
+            FormWindow main(*system, loop, launcher.Model);
+            if (main.view) main.view->Sync();
+            // Whatever escapes a pass of the loop is logged and the loop goes on.
+            for (bool more = true; more;) {
+                try {
+                    more = loop.Step();
+                } catch (const std::exception& e) {
+                    launcher.OnExc(e);
+                }
+            }
+        } catch (const std::exception& e) {
+            launcher.OnExc(e); // the window could not be made
+        }
+    }
+    launcher.FormDestroy();
+    return 0;
+}
+
+} // namespace zw
