@@ -80,6 +80,13 @@ TEST_F(LauncherTest, BothLanguagesHaveEveryText) {
         EXPECT_NE(engine->Languages->GetText("Launcher-Multiplayer", "Player"), "Launcher-Multiplayer.Player");
         auto manual = engine->Languages->Manual();
         EXPECT_GT(manual.size(), 20u) << lang;
+        // English has its own board console picture; Polish uses the common one.
+        std::string console = engine->Languages->TexturePath("sterownik.bmp");
+        bool own = console.find("Languages") != std::string::npos;
+        EXPECT_EQ(own, std::string(lang) == "English") << console;
+        if (own) {
+            EXPECT_TRUE(zw::FileExists(console)) << console;
+        }
     }
 }
 
