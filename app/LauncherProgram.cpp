@@ -18,10 +18,11 @@ namespace {
 // A form on screen: the ImGui view in a real window, or, headless, a window
 // without pixels whose scripted keys still reach the model.
 struct FormWindow {
+    MessageLoop& loop;
     std::unique_ptr<Window> window;
     std::unique_ptr<ui::UiWindow> view;
 
-    FormWindow(WindowSystem& system, MessageLoop& loop, ui::UiModel& model) {
+    FormWindow(WindowSystem& system, MessageLoop& l, ui::UiModel& model) : loop(l) {
         window = system.CreateWindow(ui::FormWindowDesc(model));
         if (auto* sdl = dynamic_cast<SdlWindow*>(window.get())) {
             view = std::make_unique<ui::UiWindow>(model, *sdl);
@@ -31,6 +32,9 @@ struct FormWindow {
         }
         loop.AddWindow(window.get());
     }
+    ~FormWindow() { loop.RemoveWindow(window.get()); }
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
 };
 } // namespace
 
@@ -58,20 +62,27 @@ int RunLauncherProgram(const CommandLine& o) {
     if (o.autostart) launcher.Model.UserClick("btnStart");
     else if (o.quit) launcher.Model.UserClose();
 
+    // The game window joins here: it implements TZwGameLink and is handed to
+    // launcher.SetGameLink before the loop runs; at the end of a game it fills
+    // statistics (Append) and shows it (Show), and its window opens below.
     if (!launcher.Model.Closed()) {
         try {
             FormWindow main(*system, loop, launcher.Model);
             if (main.view) main.view->Sync();
+            std::unique_ptr<FormWindow> stats;
             // Whatever escapes a pass of the loop is logged and the loop goes on.
             for (bool more = true; more;) {
                 try {
                     more = loop.Step();
+                    if (!stats && statistics.Visible())
+                        stats = std::make_unique<FormWindow>(*system, loop, statistics.Model);
+                    if (stats && stats->view) stats->view->Sync();
                 } catch (const std::exception& e) {
                     launcher.OnExc(e);
                 }
             }
         } catch (const std::exception& e) {
-            launcher.OnExc(e); // the window could not be made
+            launcher.OnExc(e); // a window could not be made
         }
     }
     launcher.FormDestroy();
