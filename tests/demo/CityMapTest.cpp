@@ -18,19 +18,22 @@ TEST(CityMap, HeaderAndEveryKeyAppear) {
     std::map<std::string, int> keys;
     for (size_t i = 2; i < lines.size(); ++i)
         if (lines[i].size() >= 2) ++keys[lines[i].substr(0, 2)];
-    for (const char* k : {"R1", "J1", "L1", "M1", "M3", "ML", "PP", "U1", "ST", "PS", "SP", "P2", "P3", "SE", "B2",
-                          "B3", "M2", "A1", "RB", "RS", "RZ", "RE", "LN", "##", "D1", "D5"})
+    for (const char* k : {"R1", "J1", "L1", "M1", "M3", "ML", "PP", "U1", "ST", "PS", "SP", "P2", "P3",
+                          "SE", "B2", "B3", "M2", "A1", "RB", "RS", "RZ", "RE", "LN", "##", "D1", "D5"})
         EXPECT_GT(keys[k], 0) << "no " << k << " line";
-    for (const char* k : {"K1", "K2", "K3", "K4", "K5", "K6", "K7", "K8", "K9", "K0"}) EXPECT_EQ(keys[k], 1) << k;
+    for (const char* k : {"K1", "K2", "K3", "K4", "K5", "K6", "K7", "K8", "K9", "K0"})
+        EXPECT_EQ(keys[k], 1) << k;
     for (char d = '1'; d <= '4'; ++d)
-        for (char e = 'A'; e <= 'E'; ++e) EXPECT_EQ(keys[std::string(1, d) + e], 1) << d << e;
+        for (char e = 'A'; e <= 'E'; ++e)
+            EXPECT_EQ(keys[std::string(1, d) + e], 1) << d << e;
     EXPECT_GE(keys["M1"], 40);
     EXPECT_GE(keys["ST"], 8);
     EXPECT_GE(keys["SE"], 7) << "signal heads at two junctions";
     EXPECT_EQ(keys["U1"], 2) << "a second ground line exercises the one-ground rule";
     // The launcher reads the description from lines 3 to 10.
     int described = 0;
-    for (size_t i = 2; i < 10 && i < lines.size(); ++i) described += lines[i].rfind("##", 0) == 0;
+    for (size_t i = 2; i < 10 && i < lines.size(); ++i)
+        described += lines[i].rfind("##", 0) == 0;
     EXPECT_GE(described, 2);
 }
 
@@ -73,12 +76,13 @@ TEST(CityMap, PlanesScriptsAndLightsHaveTheirPictures) {
             Rgba key0 = img.At(0, 0);
             bool other = false;
             for (int y = 0; y < img.Height() && !other; y += 3)
-                for (int x = 0; x < img.Width() && !other; x += 3) other = !(img.At(x, y) == key0);
+                for (int x = 0; x < img.Width() && !other; x += 3)
+                    other = !(img.At(x, y) == key0);
             EXPECT_TRUE(other) << line;
         }
     }
-    for (const char* t : {"Textures\\lampa1.bmp", "Textures\\lamp1.bmp", "Textures\\sem1.bmp", "Textures\\sem2.bmp",
-                          "Textures\\sem3.bmp", "Textures\\sem4.bmp"})
+    for (const char* t : {"Textures\\lampa1.bmp", "Textures\\lamp1.bmp", "Textures\\sem1.bmp",
+                          "Textures\\sem2.bmp", "Textures\\sem3.bmp", "Textures\\sem4.bmp"})
         CheckImage(t);
 }
 
@@ -106,10 +110,12 @@ TEST(CityMap, MeshScriptsAreWellFormed) {
                 vertices = triangles = 0;
             } else if (is("AddVertex,")) {
                 ASSERT_TRUE(active) << l;
-                for (int i = 0; i < 3; ++i) EXPECT_NO_THROW(ParseFloat(Trim(CommaField(args, i)))) << l;
+                for (int i = 0; i < 3; ++i)
+                    EXPECT_NO_THROW(ParseFloat(Trim(CommaField(args, i)))) << l;
                 EXPECT_LE(++vertices, 65) << script;
             } else if (is("AddFace,") || is("AddFace2,")) {
-                for (int i = 0; i < 4; ++i) EXPECT_LT(ParseInt(Trim(CommaField(args, i))), vertices) << l;
+                for (int i = 0; i < 4; ++i)
+                    EXPECT_LT(ParseInt(Trim(CommaField(args, i))), vertices) << l;
                 triangles += 2;
                 EXPECT_LE(triangles, 65) << script;
             } else if (is("SetTextureCoordinates,")) {
@@ -120,7 +126,8 @@ TEST(CityMap, MeshScriptsAreWellFormed) {
                     if (ch != ',') name += ch;
                 CheckImage(FolderOf(script) + "\\" + name);
             } else if (is("SetColor,")) {
-                for (int i = 0; i < 3; ++i) EXPECT_NO_THROW(ParseFloat(Trim(CommaField(args, i)))) << l;
+                for (int i = 0; i < 3; ++i)
+                    EXPECT_NO_THROW(ParseFloat(Trim(CommaField(args, i)))) << l;
             }
         }
     }
@@ -137,7 +144,8 @@ TEST(CityMap, StopsArePlatformedAndOnTheStreets) {
             double x = Value(line, 1), y = Value(line, 2);
             // Stops stand on a carriageway: within 6 m of a street's centre line.
             bool onStreet = false;
-            for (double c : {-200.0, 0.0, 200.0}) onStreet = onStreet || std::fabs(x - c) <= 6 || std::fabs(y - c) <= 6;
+            for (double c : {-200.0, 0.0, 200.0})
+                onStreet = onStreet || std::fabs(x - c) <= 6 || std::fabs(y - c) <= 6;
             EXPECT_TRUE(onStreet) << line;
             EXPECT_FALSE(QuotedPath(line).empty()) << line;
         }

@@ -21,7 +21,8 @@ RouteFacts CheckRoute(const std::string& file, const std::set<int>& stops) {
         const std::string& l = lines[i];
         if (l.rfind("A1 ", 0) == 0) {
             r.hasStart = true;
-            for (int k = 0; k < 3; ++k) EXPECT_NO_THROW(ParseFloat(Trim(CommaField(l.substr(3), k)))) << l;
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NO_THROW(ParseFloat(Trim(CommaField(l.substr(3), k)))) << l;
         } else if (l.rfind("RB ", 0) == 0) {
             r.started = true;
             EXPECT_NO_THROW(ParseTime(Trim(l.substr(3)))) << l;
@@ -116,7 +117,8 @@ Lanes ReadLanes() {
     }
     int k = int(next().at(0));
     EXPECT_LE(k, 8);
-    for (int i = 0; i < k; ++i) EXPECT_EQ(next().size(), 2u);
+    for (int i = 0; i < k; ++i)
+        EXPECT_EQ(next().size(), 2u);
     return lanes;
 }
 
@@ -148,7 +150,8 @@ TEST(CityLanes, GraphFitsTheTablesAndTheStreets) {
         // Lane point (p, q) is map (p, -q): on a carriageway.
         double x = n.p, y = -n.q;
         bool onStreet = false;
-        for (double c : {-200.0, 0.0, 200.0}) onStreet = onStreet || std::fabs(x - c) <= 6 || std::fabs(y - c) <= 6;
+        for (double c : {-200.0, 0.0, 200.0})
+            onStreet = onStreet || std::fabs(x - c) <= 6 || std::fabs(y - c) <= 6;
         EXPECT_TRUE(onStreet) << "node " << i << " at " << x << ", " << y;
     }
     EXPECT_GT(exits[2], 0) << "junctions with two exits";

@@ -25,7 +25,9 @@ struct BusCase {
     bool articulated;
 };
 
-void PrintTo(const BusCase& c, std::ostream* os) { *os << c.bus << " / " << c.set; }
+void PrintTo(const BusCase& c, std::ostream* os) {
+    *os << c.bus << " / " << c.set;
+}
 
 const BusCase kCases[] = {{"Orvena City", "Plofmar", false},
                           {"Orvena City", "Miejski", false},
@@ -54,7 +56,9 @@ std::string Quoted(const std::string& line) {
     return a == std::string::npos || b == std::string::npos ? "" : line.substr(a + 1, b - a - 1);
 }
 
-bool Starts(const std::string& line, const std::string& key) { return line.rfind(key, 0) == 0; }
+bool Starts(const std::string& line, const std::string& key) {
+    return line.rfind(key, 0) == 0;
+}
 
 // Reads a model and every texture its materials name from the first folder
 // (of the search path) that holds it.
@@ -79,7 +83,9 @@ zw::ThreeDsFile Model(const std::string& rel, const std::vector<std::string>& te
     return f;
 }
 
-bool Has(const zw::ThreeDsFile& f, const std::string& part) { return f.FindMesh(part) != nullptr; }
+bool Has(const zw::ThreeDsFile& f, const std::string& part) {
+    return f.FindMesh(part) != nullptr;
+}
 
 // The door probe: 2 with a right side, 1 with a left side only, -1 without.
 int Probe(const zw::ThreeDsFile& f, const std::string& d) {
@@ -89,7 +95,7 @@ int Probe(const zw::ThreeDsFile& f, const std::string& d) {
 }
 
 class DemoBus : public ::testing::TestWithParam<BusCase> {
-protected:
+  protected:
     std::string BusDir() const { return std::string("model\\") + GetParam().bus; }
     std::string SetDir() const { return BusDir() + "\\" + GetParam().set; }
     std::vector<std::string> Desc() const { return Lines(Game(BusDir() + "\\desc.bs1")); }
@@ -104,7 +110,8 @@ TEST_P(DemoBus, BodyModelsHoldTheNamedParts) {
         if (Starts(l, "MO")) main = Model(BusDir() + "\\" + Quoted(l), ModelSearch());
         if (Starts(l, "MB")) trailer = Model(BusDir() + "\\" + Quoted(l), {SetDir()}), hasTrailer = true;
         if (Starts(l, "KA")) Model(BusDir() + "\\" + Quoted(l), {SetDir()}), hasBellows = true;
-        if (l.size() > 2 && l[0] == 'W' && std::isdigit(uint8_t(l[1]))) Model(BusDir() + "\\" + Quoted(l), ModelSearch());
+        if (l.size() > 2 && l[0] == 'W' && std::isdigit(uint8_t(l[1])))
+            Model(BusDir() + "\\" + Quoted(l), ModelSearch());
     }
     ASSERT_FALSE(main.meshes.empty());
     EXPECT_EQ(hasTrailer, GetParam().articulated);
@@ -113,8 +120,10 @@ TEST_P(DemoBus, BodyModelsHoldTheNamedParts) {
     EXPECT_EQ(main.meshes.front().name, "karoseria");
     EXPECT_EQ(Probe(main, "d0"), 1);
     int doors = 0;
-    for (int u = 1; u <= 4; ++u) doors += Probe(main, "d" + std::to_string(u)) > 0;
-    for (int u = 1; u <= 4 && hasTrailer; ++u) doors += Probe(trailer, "d" + std::to_string(u)) > 0;
+    for (int u = 1; u <= 4; ++u)
+        doors += Probe(main, "d" + std::to_string(u)) > 0;
+    for (int u = 1; u <= 4 && hasTrailer; ++u)
+        doors += Probe(trailer, "d" + std::to_string(u)) > 0;
     EXPECT_EQ(doors, GetParam().articulated ? 4 : 3);
     EXPECT_TRUE(Has(main, "b_2"));
     EXPECT_TRUE(Has(hasTrailer ? trailer : main, "b_3"));
@@ -122,7 +131,8 @@ TEST_P(DemoBus, BodyModelsHoldTheNamedParts) {
     for (const char* p : {"sw_S_0", "sw_S_1", "sw_IL_0", "sw_IL_1", "sw_IR_0", "sw_IR_1", "sw_R_0", "sw_R_1",
                           "sw_CO_0", "sw_CO_1"})
         EXPECT_TRUE(Has(main, p) || (hasTrailer && Has(trailer, p))) << p;
-    for (const char* p : {"dkier1_1", "dkier1_2", "dkier2_1", "dkier2_2"}) EXPECT_TRUE(Has(main, p)) << p;
+    for (const char* p : {"dkier1_1", "dkier1_2", "dkier2_1", "dkier2_2"})
+        EXPECT_TRUE(Has(main, p)) << p;
     // Glass parts of every leaf, so the doors show panes as they swing.
     for (const auto& m : main.meshes)
         if (m.name.size() == 6 && m.name[0] == 'd' && m.name.substr(4) == "_1") {
@@ -137,22 +147,27 @@ TEST_P(DemoBus, DashboardHasEveryElementAndBothNeedles) {
     ASSERT_GE(pu.size(), 3u);
     std::string file = pu.substr(1, pu.size() - 2);
     zw::ThreeDsFile d = Model(BusDir() + "\\" + file, {BusDir()});
-    std::vector<std::string> names = {"P1", "P2", "ST_0", "ST_1", "kon1_0", "kon1_1", "kon1P_0", "kon1P_1",
-                                      "kon1L_0", "kon1L_1", "konST_0", "konST_1", "kon3_0", "kon3_1", "n1", "n2",
-                                      "L1", "L2", "H1", "H2", "dzw1_1", "dzw1_2", "dzw1_3", "DK0", "DK1",
-                                      "saD_1", "saD_2", "saN_1", "saN_2", "saR_1", "saR_2", "CG1", "CG2",
-                                      "HP1", "HP2", "D2Z_0", "D2Z_1", "D3Z_0", "D3Z_1", "D4Z_0", "D4Z_1"};
+    std::vector<std::string> names = {
+        "P1",      "P2",      "ST_0",    "ST_1",   "kon1_0", "kon1_1", "kon1P_0", "kon1P_1", "kon1L_0",
+        "kon1L_1", "konST_0", "konST_1", "kon3_0", "kon3_1", "n1",     "n2",      "L1",      "L2",
+        "H1",      "H2",      "dzw1_1",  "dzw1_2", "dzw1_3", "DK0",    "DK1",     "saD_1",   "saD_2",
+        "saN_1",   "saN_2",   "saR_1",   "saR_2",  "CG1",    "CG2",    "HP1",     "HP2",     "D2Z_0",
+        "D2Z_1",   "D3Z_0",   "D3Z_1",   "D4Z_0",  "D4Z_1"};
     const char* big[] = {"A", "B", "C", "D"};
     const char* small[] = {"a", "b", "c", "d"};
     const char* led[] = {"aA", "bB", "cC", "dD"};
     for (int k = 0; k < 4; ++k) {
-        for (int s = 1; s <= 3; ++s) names.push_back(big[k] + std::to_string(s));
-        for (int s = 1; s <= 2; ++s) names.push_back(small[k] + std::to_string(s));
-        for (int s = 1; s <= 3; ++s) names.push_back(led[k] + std::to_string(s));
+        for (int s = 1; s <= 3; ++s)
+            names.push_back(big[k] + std::to_string(s));
+        for (int s = 1; s <= 2; ++s)
+            names.push_back(small[k] + std::to_string(s));
+        for (int s = 1; s <= 3; ++s)
+            names.push_back(led[k] + std::to_string(s));
         names.push_back("K" + std::to_string(k + 1) + "_0");
         names.push_back("K" + std::to_string(k + 1) + "_1");
     }
-    for (const auto& n : names) EXPECT_TRUE(Has(d, n)) << n;
+    for (const auto& n : names)
+        EXPECT_TRUE(Has(d, n)) << n;
     // Each needle turns about its longest edge: the axle, longer than the pointer.
     for (const char* n : {"wsk_0", "wsk_1"}) {
         const zw::ThreeDsMesh* m = d.FindMesh(n);
@@ -177,7 +192,8 @@ TEST_P(DemoBus, DashboardHasEveryElementAndBothNeedles) {
 
 TEST_P(DemoBus, SteeringWheelAndFlatPicture) {
     bool k3 = false;
-    for (const auto& l : Desc()) k3 = k3 || Starts(l, "K3");
+    for (const auto& l : Desc())
+        k3 = k3 || Starts(l, "K3");
     if (k3) Model(BusDir() + "\\SteeringWheel.3ds", {BusDir()});
     zw::Image flat = zw::ReadImageFile(Game(BusDir() + "\\kierownica.bmp"));
     ASSERT_FALSE(flat.Empty());
@@ -191,16 +207,19 @@ TEST_P(DemoBus, TextureSetNamesItsFiles) {
         std::string key = l.substr(0, 2);
         keys.insert(key);
         if (key == "WP" || key == "WJ" || key == "WD" || key == "WT") {
-            for (int i = 0; i < 8; ++i) EXPECT_NO_THROW(zw::ParseFloat(zw::Trim(zw::CommaField(l.substr(3), i)))) << l;
+            for (int i = 0; i < 8; ++i)
+                EXPECT_NO_THROW(zw::ParseFloat(zw::Trim(zw::CommaField(l.substr(3), i)))) << l;
         }
         if (key == "EX" || key == "IN") {
             std::string rest = l.substr(3);
             int skip = key == "EX" ? 5 : 6;
-            for (int i = 0; i < skip; ++i) rest = rest.substr(rest.find(',') + 1);
+            for (int i = 0; i < skip; ++i)
+                rest = rest.substr(rest.find(',') + 1);
             Model(SetDir() + "\\" + rest, {SetDir()});
         }
     }
-    for (const char* k : {"WP", "WJ", "WD", "WT", "EX", "IN", "EN", "GB"}) EXPECT_TRUE(keys.count(k)) << k;
+    for (const char* k : {"WP", "WJ", "WD", "WT", "EX", "IN", "EN", "GB"})
+        EXPECT_TRUE(keys.count(k)) << k;
     // The drive train reads its files relative to the game folder.
     auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(ZW_GAME_DIR);
@@ -222,8 +241,9 @@ TEST_P(DemoBus, TextureSetNamesItsFiles) {
 }
 
 TEST_P(DemoBus, SoundsOfTheBusFolder) {
-    std::vector<std::string> names = {"engine.wav", "dopen.wav", "dclose.wav", "kier.wav", "klakson.wav",
-                                      "syg_kier.wav", "dzwonek.wav", "start.wav", "stop.wav", "pff.wav", "var.wav"};
+    std::vector<std::string> names = {"engine.wav",  "dopen.wav",    "dclose.wav",  "kier.wav",
+                                      "klakson.wav", "syg_kier.wav", "dzwonek.wav", "start.wav",
+                                      "stop.wav",    "pff.wav",      "var.wav"};
     for (int k = 1; k <= 4; ++k) {
         names.push_back("d" + std::to_string(k) + "open.wav");
         names.push_back("d" + std::to_string(k) + "close.wav");
@@ -247,7 +267,8 @@ TEST_P(DemoBus, SoundsOfTheBusFolder) {
     auto sample = [&](size_t i) { return int16_t(bytes[44 + 2 * i] | (bytes[45 + 2 * i] << 8)); };
     size_t n = (bytes.size() - 44) / 2;
     int peak = 0;
-    for (size_t i = 0; i < n; ++i) peak = std::max(peak, std::abs(int(sample(i))));
+    for (size_t i = 0; i < n; ++i)
+        peak = std::max(peak, std::abs(int(sample(i))));
     EXPECT_GT(peak, 8000);
     EXPECT_LT(std::abs(sample(n - 1) - sample(0)), peak / 4);
 }
@@ -261,13 +282,16 @@ INSTANTIATE_TEST_SUITE_P(Sets, DemoBus, ::testing::ValuesIn(kCases), [](const au
 // Keys both descriptions use between them: every key the reader knows.
 TEST(DemoBuses, DescriptionsUseEveryKey) {
     std::vector<std::string> lines = Lines(Game("model\\Orvena City\\desc.bs1"));
-    for (const auto& l : Lines(Game("model\\Orvena Duo\\desc.bs1"))) lines.push_back(l);
-    const char* keys[] = {"BH 0", "SK", "TS", "BF", "VW", "MG", "K3", "KS", "DU", "DD", "DV", "DWL", "DWP", "NF 1",
-                          "CG", "PB", "PZ", "MO", "MB", "KA", "L1", "L2", "TY", "O1", "O3", "KR", "KD", "I1",
-                          "W1", "S1", "SZ", "DS", "DK", "PL", "B1", "A1", "P1", "P2", "Y1", "Y2", "T1", "T2",
-                          "R1", "R2", "CO", "PP", "PT", "RP", "RT", "CZ", "PA", "PU"};
+    for (const auto& l : Lines(Game("model\\Orvena Duo\\desc.bs1")))
+        lines.push_back(l);
+    const char* keys[] = {"BH 0", "SK", "TS", "BF", "VW", "MG", "K3", "KS", "DU", "DD", "DV", "DWL", "DWP",
+                          "NF 1", "CG", "PB", "PZ", "MO", "MB", "KA", "L1", "L2", "TY", "O1", "O3",  "KR",
+                          "KD",   "I1", "W1", "S1", "SZ", "DS", "DK", "PL", "B1", "A1", "P1", "P2",  "Y1",
+                          "Y2",   "T1", "T2", "R1", "R2", "CO", "PP", "PT", "RP", "RT", "CZ", "PA",  "PU"};
     for (const char* k : keys)
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return Starts(l, k); })) << k;
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+            return Starts(l, k);
+        })) << k;
 }
 
 // Seats sit inside the capacity, with a figure of the passengers' set and on
@@ -300,7 +324,8 @@ TEST(DemoBuses, PassengerFiguresStandAndSit) {
             zw::ThreeDsFile f = Model(rel, {"scene"});
             float lo = 1e9f, hi = -1e9f;
             for (const auto& mesh : f.meshes)
-                for (const auto& v : mesh.vertices) lo = std::min(lo, v.z), hi = std::max(hi, v.z);
+                for (const auto& v : mesh.vertices)
+                    lo = std::min(lo, v.z), hi = std::max(hi, v.z);
             EXPECT_NEAR(lo, 0.0f, 0.01f) << rel << ": feet on the ground";
             if (p == 1) {
                 EXPECT_GT(hi, 1.4f) << rel;

@@ -15,7 +15,9 @@
 
 namespace zw::demotest {
 
-inline std::string Game(const std::string& rel) { return ResolvePath(JoinPath(ZW_GAME_DIR, rel)); }
+inline std::string Game(const std::string& rel) {
+    return ResolvePath(JoinPath(ZW_GAME_DIR, rel));
+}
 
 inline const char* kMapName = "Tralnik_101-1_DP_4.33-13.27";
 
@@ -28,7 +30,9 @@ inline std::string QuotedPath(const std::string& line) {
 }
 
 // Value n (0-based) of a map line after its key and separator, as a number.
-inline double Value(const std::string& line, int n) { return ParseFloat(Trim(CommaField(line.substr(3), n))); }
+inline double Value(const std::string& line, int n) {
+    return ParseFloat(Trim(CommaField(line.substr(3), n)));
+}
 
 // The folder part of a backslash path ("scene\city\x.3ds" -> "scene\city").
 inline std::string FolderOf(const std::string& path) {
@@ -36,7 +40,9 @@ inline std::string FolderOf(const std::string& path) {
     return k == std::string::npos ? "" : path.substr(0, k);
 }
 
-inline std::vector<std::string> MapLines() { return ReadTextLines(Game(std::string("Maps\\") + kMapName + ".ms1")); }
+inline std::vector<std::string> MapLines() {
+    return ReadTextLines(Game(std::string("Maps\\") + kMapName + ".ms1"));
+}
 
 // A 3DS model that exists, parses, and whose textures exist beside it (or in texDir).
 inline ThreeDsFile CheckModel(const std::string& rel, const std::string& texDir = "") {
@@ -58,7 +64,8 @@ inline ThreeDsFile CheckModel(const std::string& rel, const std::string& texDir 
         EXPECT_TRUE(FileExists(Game(tex))) << rel << " names " << tex;
     }
     for (const ThreeDsMesh& mesh : file.meshes)
-        for (const ThreeDsFaceGroup& g : mesh.groups) EXPECT_NE(file.FindMaterial(g.material), nullptr) << rel;
+        for (const ThreeDsFaceGroup& g : mesh.groups)
+            EXPECT_NE(file.FindMaterial(g.material), nullptr) << rel;
     return file;
 }
 

@@ -14,8 +14,9 @@ namespace zw::demotest {
 namespace {
 
 TEST(GameAssets, HudAndConsolePictures) {
-    for (const char* t : {"zegary", "sk", "d_op", "d_cl", "sk3_y", "sk3_g", "ki_0", "ki_1", "mi_0", "mi_1", "p_0",
-                          "p_1", "en1", "en2", "palskala", "palwskaz", "podklad_napisy", "wlacz", "sterownik"})
+    for (const char* t :
+         {"zegary", "sk", "d_op", "d_cl", "sk3_y", "sk3_g", "ki_0", "ki_1", "mi_0", "mi_1", "p_0", "p_1",
+          "en1", "en2", "palskala", "palwskaz", "podklad_napisy", "wlacz", "sterownik"})
         CheckImage(std::string("Textures\\") + t + ".bmp");
     Image progress = CheckImage("Textures\\UI\\Progress.bmp");
     EXPECT_GE(progress.Width(), 64);
@@ -93,23 +94,27 @@ namespace {
 
 // Files under dir, relative, sorted.
 void ListFiles(const std::string& dir, const std::string& rel, std::vector<std::string>& out) {
-    for (const std::string& f : ListDirectory(JoinPath(dir, rel), false, true)) out.push_back(rel.empty() ? f : rel + "/" + f);
-    for (const std::string& d : ListDirectory(JoinPath(dir, rel), true, false)) ListFiles(dir, rel.empty() ? d : rel + "/" + d, out);
+    for (const std::string& f : ListDirectory(JoinPath(dir, rel), false, true))
+        out.push_back(rel.empty() ? f : rel + "/" + f);
+    for (const std::string& d : ListDirectory(JoinPath(dir, rel), true, false))
+        ListFiles(dir, rel.empty() ? d : rel + "/" + d, out);
 }
 
 // The generator gives the same bytes every time: a fresh run of the city's
 // parts matches what the build wrote into the game folder.
 TEST(DemoGenerator, CityPartsAreDeterministic) {
     std::string tmp = std::string(ZW_BUILD_DIR) + "/demogen_check";
-    std::string cmd = "rm -rf '" + tmp + "' && '" + std::string(ZW_BUILD_DIR) + "/tools/zwdemogen' '" + tmp +
-                      "' city-ground city-models city-textures hud-textures traffic-cars world-textures radio-music"
-                      " > /dev/null";
+    std::string cmd =
+        "rm -rf '" + tmp + "' && '" + std::string(ZW_BUILD_DIR) + "/tools/zwdemogen' '" + tmp +
+        "' city-ground city-models city-textures hud-textures traffic-cars world-textures radio-music"
+        " > /dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::vector<std::string> files;
     ListFiles(tmp, "", files);
     ASSERT_GT(files.size(), 100u);
     for (const std::string& f : files)
-        EXPECT_TRUE(ReadFileBytes(JoinPath(tmp, f)) == ReadFileBytes(Game(f))) << f << " differs from the build's";
+        EXPECT_TRUE(ReadFileBytes(JoinPath(tmp, f)) == ReadFileBytes(Game(f)))
+            << f << " differs from the build's";
     std::system(("rm -rf '" + tmp + "'").c_str());
 }
 

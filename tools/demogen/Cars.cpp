@@ -36,22 +36,26 @@ void Body(MeshObject& o, const CarShape& s) {
     }
     // Side caps with texture coordinates over the whole side view.
     std::vector<UV> norm;
-    for (const UV& p : s.body) norm.push_back({(p.u - yMin) / (yMax - yMin), p.v / zMax});
+    for (const UV& p : s.body)
+        norm.push_back({(p.u - yMin) / (yMax - yMin), p.v / zMax});
     // Both sides share the triangulation; the left one winds the other way.
     std::vector<int> tris = Triangulate(norm);
     for (int side : {1, -1}) {
         int first = int(o.Vertices().size());
         for (const UV& p : norm)
-            o.Vertex({side * s.width / 2, yMin + p.u * (yMax - yMin), p.v * zMax}, {side > 0 ? p.u : 1 - p.u, p.v});
+            o.Vertex({side * s.width / 2, yMin + p.u * (yMax - yMin), p.v * zMax},
+                     {side > 0 ? p.u : 1 - p.u, p.v});
         for (size_t i = 0; i + 2 < tris.size(); i += 3) {
-            if (side > 0) o.Triangle(first + tris[i], first + tris[i + 1], first + tris[i + 2], "karoseria");
-            else o.Triangle(first + tris[i], first + tris[i + 2], first + tris[i + 1], "karoseria");
+            if (side > 0)
+                o.Triangle(first + tris[i], first + tris[i + 1], first + tris[i + 2], "karoseria");
+            else
+                o.Triangle(first + tris[i], first + tris[i + 2], first + tris[i + 1], "karoseria");
         }
     }
     for (size_t i = 0; i < s.body.size(); ++i) {
         UV a = s.body[i], b = s.body[(i + 1) % s.body.size()];
-        o.Quad({s.width / 2, a.u, a.v}, {-s.width / 2, a.u, a.v}, {-s.width / 2, b.u, b.v}, {s.width / 2, b.u, b.v},
-               "lakier");
+        o.Quad({s.width / 2, a.u, a.v}, {-s.width / 2, a.u, a.v}, {-s.width / 2, b.u, b.v},
+               {s.width / 2, b.u, b.v}, "lakier");
     }
 }
 
@@ -61,9 +65,10 @@ void Glasshouse(MeshObject& o, const CarShape& s) {
     // Side windows on both sides, the roof, the windscreen and the rear window.
     o.Quad({hw, g[0].u, g[0].v}, {hw, g[3].u, g[3].v}, {hw, g[2].u, g[2].v}, {hw, g[1].u, g[1].v}, "szyby",
            {0, 0}, {1, 0}, {1, 1}, {0, 1});
-    o.Quad({-hw, g[3].u, g[3].v}, {-hw, g[0].u, g[0].v}, {-hw, g[1].u, g[1].v}, {-hw, g[2].u, g[2].v}, "szyby",
-           {1, 0}, {0, 0}, {0, 1}, {1, 1});
-    o.Quad({hw, g[1].u, g[1].v}, {hw, g[2].u, g[2].v}, {-hw, g[2].u, g[2].v}, {-hw, g[1].u, g[1].v}, "lakier");
+    o.Quad({-hw, g[3].u, g[3].v}, {-hw, g[0].u, g[0].v}, {-hw, g[1].u, g[1].v}, {-hw, g[2].u, g[2].v},
+           "szyby", {1, 0}, {0, 0}, {0, 1}, {1, 1});
+    o.Quad({hw, g[1].u, g[1].v}, {hw, g[2].u, g[2].v}, {-hw, g[2].u, g[2].v}, {-hw, g[1].u, g[1].v},
+           "lakier");
     o.Quad({hw, g[2].u, g[2].v}, {hw, g[3].u, g[3].v}, {-hw, g[3].u, g[3].v}, {-hw, g[2].u, g[2].v}, "szyby",
            {0, 1}, {0, 0}, {1, 0}, {1, 1});
     o.Quad({hw, g[0].u, g[0].v}, {hw, g[1].u, g[1].v}, {-hw, g[1].u, g[1].v}, {-hw, g[0].u, g[0].v}, "szyby",
@@ -85,19 +90,21 @@ void Lamps(MeshObject& o, const CarShape& s, float front, float rear, float z) {
         float xa = std::min(x0, x1), xb = std::max(x0, x1);
         o.Quad({xa, front + 0.01f, z}, {xb, front + 0.01f, z}, {xb, front + 0.01f, z + 0.14f},
                {xa, front + 0.01f, z + 0.14f}, "przod");
-        o.Quad({xb, rear - 0.01f, z}, {xa, rear - 0.01f, z}, {xa, rear - 0.01f, z + 0.14f}, {xb, rear - 0.01f, z + 0.14f},
-               "tyl");
+        o.Quad({xb, rear - 0.01f, z}, {xa, rear - 0.01f, z}, {xa, rear - 0.01f, z + 0.14f},
+               {xb, rear - 0.01f, z + 0.14f}, "tyl");
     }
 }
 
 float FrontOf(const CarShape& s) {
     float m = -1e9f;
-    for (const UV& p : s.body) m = std::max(m, p.u);
+    for (const UV& p : s.body)
+        m = std::max(m, p.u);
     return m;
 }
 float RearOf(const CarShape& s) {
     float m = 1e9f;
-    for (const UV& p : s.body) m = std::min(m, p.u);
+    for (const UV& p : s.body)
+        m = std::min(m, p.u);
     return m;
 }
 
@@ -123,7 +130,8 @@ void CarModel(const std::string& dir, const CarShape& s) {
 // handles and dark wheel arches at the axles.
 Painter SidePicture(const CarShape& s, Color paint, const char* lettering) {
     float yMin = RearOf(s), yMax = FrontOf(s), zMax = 0;
-    for (const UV& p : s.body) zMax = std::max(zMax, p.v);
+    for (const UV& p : s.body)
+        zMax = std::max(zMax, p.v);
     Painter p(512, 128);
     p.VerticalGradient(0, 0, 512, 128, Mix(paint, Color(255, 255, 255), 0.25), Scale(paint, 0.7));
     auto px = [&](float y) { return double((y - yMin) / (yMax - yMin) * 512); };
@@ -138,14 +146,19 @@ Painter SidePicture(const CarShape& s, Color paint, const char* lettering) {
         }
         p.FillPolygon(arch, Color(20, 20, 22));
     }
-    float doorA = s.rearAxle + 0.45f, doorB = (s.rearAxle + s.frontAxle) / 2 + 0.1f, doorC = s.frontAxle - 0.5f;
-    for (float y : {doorA, doorB, doorC}) p.FillRect(int(px(y)), int(pz(s.glass[0].v)), 2, int(pz(0.3f) - pz(s.glass[0].v)), Scale(paint, 0.5));
-    for (float y : {doorA, doorB}) p.FillRect(int(px(y)) + 14, int(pz(0.85f)), 22, 5, Color(40, 40, 40));
-    if (lettering[0]) p.Text(256, int(pz(0.55f)), lettering, 28, Color(255, 255, 255), Font::SansBold, Align::Center);
+    float doorA = s.rearAxle + 0.45f, doorB = (s.rearAxle + s.frontAxle) / 2 + 0.1f,
+          doorC = s.frontAxle - 0.5f;
+    for (float y : {doorA, doorB, doorC})
+        p.FillRect(int(px(y)), int(pz(s.glass[0].v)), 2, int(pz(0.3f) - pz(s.glass[0].v)), Scale(paint, 0.5));
+    for (float y : {doorA, doorB})
+        p.FillRect(int(px(y)) + 14, int(pz(0.85f)), 22, 5, Color(40, 40, 40));
+    if (lettering[0])
+        p.Text(256, int(pz(0.55f)), lettering, 28, Color(255, 255, 255), Font::SansBold, Align::Center);
     return p;
 }
 
-void Paint(const std::string& dir, const CarShape& s, const char* set, Color paint, const char* lettering = "") {
+void Paint(const std::string& dir, const CarShape& s, const char* set, Color paint,
+           const char* lettering = "") {
     std::string base = std::string("model\\") + s.folder + "\\" + set + "\\";
     SidePicture(s, paint, lettering).SaveBmp(dir, base + "karoseria.bmp");
     Painter plain(64, 64);
@@ -167,18 +180,49 @@ void Paint(const std::string& dir, const CarShape& s, const char* set, Color pai
 }
 
 void Cars(const std::string& dir) {
-    const CarShape saloon{"Kaira", "kaira.3ds", 1.76f,
-                          {{-0.85f, 0.22f}, {3.65f, 0.22f}, {3.72f, 0.55f}, {3.6f, 0.82f}, {2.6f, 0.95f},
-                           {0.2f, 0.98f}, {-0.7f, 0.92f}, {-0.88f, 0.6f}},
-                          {{-0.1f, 0.97f}, {0.55f, 1.42f}, {1.85f, 1.44f}, {2.55f, 0.95f}}, 0.0f, 2.65f, 0.31f};
-    const CarShape hatch{"Pika", "pika.3ds", 1.66f,
-                         {{-0.55f, 0.22f}, {3.1f, 0.22f}, {3.18f, 0.55f}, {3.05f, 0.8f}, {2.3f, 0.93f},
-                          {-0.45f, 0.95f}, {-0.6f, 0.6f}},
-                         {{-0.45f, 0.95f}, {-0.3f, 1.45f}, {1.55f, 1.47f}, {2.25f, 0.93f}}, 0.0f, 2.45f, 0.29f};
-    const CarShape van{"Furgon", "furgon.3ds", 1.95f,
-                       {{-0.9f, 0.3f}, {4.35f, 0.3f}, {4.45f, 0.7f}, {4.3f, 1.05f}, {3.6f, 1.15f},
-                        {3.5f, 2.3f}, {-0.9f, 2.3f}},
-                       {{2.8f, 1.15f}, {2.8f, 2.0f}, {3.4f, 2.0f}, {3.6f, 1.15f}}, 0.1f, 3.45f, 0.34f};
+    const CarShape saloon{"Kaira",
+                          "kaira.3ds",
+                          1.76f,
+                          {{-0.85f, 0.22f},
+                           {3.65f, 0.22f},
+                           {3.72f, 0.55f},
+                           {3.6f, 0.82f},
+                           {2.6f, 0.95f},
+                           {0.2f, 0.98f},
+                           {-0.7f, 0.92f},
+                           {-0.88f, 0.6f}},
+                          {{-0.1f, 0.97f}, {0.55f, 1.42f}, {1.85f, 1.44f}, {2.55f, 0.95f}},
+                          0.0f,
+                          2.65f,
+                          0.31f};
+    const CarShape hatch{"Pika",
+                         "pika.3ds",
+                         1.66f,
+                         {{-0.55f, 0.22f},
+                          {3.1f, 0.22f},
+                          {3.18f, 0.55f},
+                          {3.05f, 0.8f},
+                          {2.3f, 0.93f},
+                          {-0.45f, 0.95f},
+                          {-0.6f, 0.6f}},
+                         {{-0.45f, 0.95f}, {-0.3f, 1.45f}, {1.55f, 1.47f}, {2.25f, 0.93f}},
+                         0.0f,
+                         2.45f,
+                         0.29f};
+    const CarShape van{"Furgon",
+                       "furgon.3ds",
+                       1.95f,
+                       {{-0.9f, 0.3f},
+                        {4.35f, 0.3f},
+                        {4.45f, 0.7f},
+                        {4.3f, 1.05f},
+                        {3.6f, 1.15f},
+                        {3.5f, 2.3f},
+                        {-0.9f, 2.3f}},
+                       {{2.8f, 1.15f}, {2.8f, 2.0f}, {3.4f, 2.0f}, {3.6f, 1.15f}},
+                       0.1f,
+                       3.45f,
+                       0.34f};
     CarModel(dir, saloon);
     CarModel(dir, hatch);
     CarModel(dir, van);

@@ -75,13 +75,14 @@ void Tenement(const std::string& dir, int variant) {
     // Cornice and a pitched roof along the street.
     o.Box({-w / 2 - 0.1f, -0.5f, h}, {w / 2 + 0.1f, d + 0.5f, h + 0.5f}, "gzyms", 2, MeshObject::kTop);
     float rh = 4, top = h + 0.5f;
-    o.TiledQuad({-w / 2, -0.5f, top}, {w / 2, -0.5f, top}, {w / 2, d / 2, top + rh}, {-w / 2, d / 2, top + rh},
-                "dachowka", 4, 4);
-    o.TiledQuad({w / 2, d + 0.5f, top}, {-w / 2, d + 0.5f, top}, {-w / 2, d / 2, top + rh}, {w / 2, d / 2, top + rh},
-                "dachowka", 4, 4);
-    o.Polygon({{-0.5f, top}, {d / 2, top + rh}, {d + 0.5f, top}}, {w / 2, 0, 0}, {0, 1, 0}, {0, 0, 1}, "cegla", 3);
-    o.Polygon({{d + 0.5f, top}, {d / 2, top + rh}, {-0.5f, top}}, {-w / 2, d, 0}, {0, -1, 0}, {0, 0, 1}, "cegla",
-              3);
+    o.TiledQuad({-w / 2, -0.5f, top}, {w / 2, -0.5f, top}, {w / 2, d / 2, top + rh},
+                {-w / 2, d / 2, top + rh}, "dachowka", 4, 4);
+    o.TiledQuad({w / 2, d + 0.5f, top}, {-w / 2, d + 0.5f, top}, {-w / 2, d / 2, top + rh},
+                {w / 2, d / 2, top + rh}, "dachowka", 4, 4);
+    o.Polygon({{-0.5f, top}, {d / 2, top + rh}, {d + 0.5f, top}}, {w / 2, 0, 0}, {0, 1, 0}, {0, 0, 1},
+              "cegla", 3);
+    o.Polygon({{d + 0.5f, top}, {d / 2, top + rh}, {-0.5f, top}}, {-w / 2, d, 0}, {0, -1, 0}, {0, 0, 1},
+              "cegla", 3);
     m.Save(dir, kCity + (variant == 1 ? "kamienica.3ds" : "kamienica2.3ds"));
 }
 
@@ -113,10 +114,10 @@ void House(const std::string& dir) {
     o.Quad({-0.8f, 1.95f, 0}, {0.8f, 1.95f, 0}, {0.8f, 1.95f, 2.3f}, {-0.8f, 1.95f, 2.3f}, "drzwi");
     // Gable roof with the ridge along x.
     float rh = 3.5f, y0 = 1.5f, y1 = 2 + d + 0.5f, ym = 2 + d / 2;
-    o.TiledQuad({-w / 2 - 0.4f, y0, h}, {w / 2 + 0.4f, y0, h}, {w / 2 + 0.4f, ym, h + rh}, {-w / 2 - 0.4f, ym, h + rh},
-                "dachowka", 4, 4);
-    o.TiledQuad({w / 2 + 0.4f, y1, h}, {-w / 2 - 0.4f, y1, h}, {-w / 2 - 0.4f, ym, h + rh}, {w / 2 + 0.4f, ym, h + rh},
-                "dachowka", 4, 4);
+    o.TiledQuad({-w / 2 - 0.4f, y0, h}, {w / 2 + 0.4f, y0, h}, {w / 2 + 0.4f, ym, h + rh},
+                {-w / 2 - 0.4f, ym, h + rh}, "dachowka", 4, 4);
+    o.TiledQuad({w / 2 + 0.4f, y1, h}, {-w / 2 - 0.4f, y1, h}, {-w / 2 - 0.4f, ym, h + rh},
+                {w / 2 + 0.4f, ym, h + rh}, "dachowka", 4, 4);
     o.Polygon({{2, h}, {ym, h + rh}, {2 + d, h}}, {w / 2, 0, 0}, {0, 1, 0}, {0, 0, 1}, "tynk", 3);
     o.Polygon({{2 + d, h}, {ym, h + rh}, {2, h}}, {-w / 2, 2 + d + 2, 0}, {0, -1, 0}, {0, 0, 1}, "tynk", 3);
     // A chimney.
@@ -173,7 +174,8 @@ void Shelter(const std::string& dir) {
     MeshObject& o = m.Object("wiata");
     const float w = 4, d = 1.6f, h = 2.6f;
     for (float x : {-w / 2, w / 2 - 0.08f})
-        for (float y : {0.0f, d - 0.08f}) o.Box({x, y, 0}, {x + 0.08f, y + 0.08f, h}, "rama", 0, MeshObject::kBottom);
+        for (float y : {0.0f, d - 0.08f})
+            o.Box({x, y, 0}, {x + 0.08f, y + 0.08f, h}, "rama", 0, MeshObject::kBottom);
     o.Box({-w / 2 - 0.1f, -0.1f, h}, {w / 2 + 0.1f, d + 0.1f, h + 0.12f}, "dach");
     o.Box({-1.5f, d - 0.5f, 0.42f}, {1.5f, d - 0.1f, 0.48f}, "lawka");
     MeshObject& glass = m.Object("b_1");
@@ -207,7 +209,8 @@ void PetrolStation(const std::string& dir) {
     MeshObject& o = m.Object("stacja");
     // Canopy on four pillars over two pump islands.
     for (float x : {-5.5f, 5.5f})
-        for (float y : {3.0f, 11.0f}) o.Box({x - 0.25f, y - 0.25f, 0}, {x + 0.25f, y + 0.25f, 5}, "beton", 2);
+        for (float y : {3.0f, 11.0f})
+            o.Box({x - 0.25f, y - 0.25f, 0}, {x + 0.25f, y + 0.25f, 5}, "beton", 2);
     o.Box({-7, 1.5f, 5}, {7, 12.5f, 5.6f}, "daszek");
     o.Box({-7.02f, 1.48f, 5.0f}, {7.02f, 12.52f, 5.35f}, "pas", 0, MeshObject::kTop | MeshObject::kBottom);
     for (float x : {-2.5f, 2.5f}) {

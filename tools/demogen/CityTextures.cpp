@@ -21,8 +21,10 @@ void SnapKey(Painter& p) {
             Color c = p.At(x, y);
             if (c == kKey) continue;
             int pink = std::min(c.r, c.b) - c.g;
-            if (pink > 40) p.Set(x, y, kKey);
-            else if (c.r > 200 && c.b > 200) p.Set(x, y, Color(200, 60, 200));
+            if (pink > 40)
+                p.Set(x, y, kKey);
+            else if (c.r > 200 && c.b > 200)
+                p.Set(x, y, Color(200, 60, 200));
         }
 }
 
@@ -43,12 +45,14 @@ void Window(Painter& p, int x, int y, int w, int h, Color frame, bool lit, int m
     Color bottom = lit ? Color(230, 170, 90) : Color(40, 54, 70);
     p.VerticalGradient(x, y, w, h, top, bottom);
     // A diagonal highlight.
-    if (!lit) p.FillPolygon({double(x), double(y + h * 0.6), double(x + w * 0.5), double(y), double(x + w * 0.7),
-                             double(y), double(x), double(y + h * 0.9)},
-                            Color(255, 255, 255, 40));
+    if (!lit)
+        p.FillPolygon({double(x), double(y + h * 0.6), double(x + w * 0.5), double(y), double(x + w * 0.7),
+                       double(y), double(x), double(y + h * 0.9)},
+                      Color(255, 255, 255, 40));
     // Curtains in some windows.
     if (Hash01(x, y, seed) < 0.35) p.FillRect(x, y, w / 4, h, Color(230, 220, 200, 150));
-    for (int i = 1; i <= mullions; ++i) p.FillRect(x + w * i / (mullions + 1) - 1, y, 3, h, frame);
+    for (int i = 1; i <= mullions; ++i)
+        p.FillRect(x + w * i / (mullions + 1) - 1, y, 3, h, frame);
     p.FillRect(x, y + h / 3, w, 3, frame);
     p.FillRect(x - 3, y + h + 2, w + 6, 4, Scale(frame, 0.8)); // sill
 }
@@ -87,7 +91,8 @@ Painter PanelBlockFacade() {
                 Window(p, x0 + 68, y0 + 26, 44, 44, Color(235, 235, 230), false, 1, 303 + fl);
                 p.FillRect(x0 + 10, y0 + 64, 108, 36, Color(120, 140, 160));
                 p.FillRect(x0 + 10, y0 + 64, 108, 4, Color(90, 100, 110));
-                for (int i = 0; i < 12; ++i) p.FillRect(x0 + 14 + i * 9, y0 + 68, 2, 32, Color(100, 115, 130));
+                for (int i = 0; i < 12; ++i)
+                    p.FillRect(x0 + 14 + i * 9, y0 + 68, 2, 32, Color(100, 115, 130));
             } else {
                 Window(p, x0 + 24, y0 + 22, 80, 52, Color(235, 235, 230), false, 2, 304 + fl);
             }
@@ -145,8 +150,10 @@ Painter OfficeGlass(bool night) {
             p.VerticalGradient(x0, y0, 128, 154, top, bottom);
             p.FillRect(x0, y0 + 118, 128, 36, Color(60, 66, 74)); // spandrel
         }
-    for (int x = 0; x < 256; x += 64) p.FillRect(x, 0, 5, 308, Color(170, 176, 184));
-    for (int y = 0; y < 308; y += 154) p.FillRect(0, y + 116, 256, 4, Color(170, 176, 184));
+    for (int x = 0; x < 256; x += 64)
+        p.FillRect(x, 0, 5, 308, Color(170, 176, 184));
+    for (int y = 0; y < 308; y += 154)
+        p.FillRect(0, y + 116, 256, 4, Color(170, 176, 184));
     return p;
 }
 
@@ -165,7 +172,8 @@ Painter Corrugated(Color c) {
 Painter RoofTar() {
     Painter p(256, 256);
     Surface(p, Color(70, 70, 72), 0.35, 24, 351);
-    for (int y = 0; y < 256; y += 64) p.FillRect(0, y, 256, 2, Color(50, 50, 52));
+    for (int y = 0; y < 256; y += 64)
+        p.FillRect(0, y, 256, 2, Color(50, 50, 52));
     return p;
 }
 
@@ -269,7 +277,8 @@ Painter Paving() {
 Painter Kerb() {
     Painter p(128, 32);
     Surface(p, Color(190, 188, 180), 0.2, 16, 421);
-    for (int x = 0; x < 128; x += 64) p.FillRect(x, 0, 2, 32, Color(110, 108, 104));
+    for (int x = 0; x < 128; x += 64)
+        p.FillRect(x, 0, 2, 32, Color(110, 108, 104));
     return p;
 }
 
@@ -314,7 +323,8 @@ Painter Hedge() {
     Painter p(512, 32, kKey);
     for (int i = 0; i < 400; ++i) {
         double x = Hash01(i, 1, 451) * 512, y = 8 + Hash01(i, 2, 451) * 24;
-        p.FillCircle(x, y, 4 + 4 * Hash01(i, 3, 451), Scale(Color(50, 100, 40), 0.7 + 0.5 * Hash01(i, 4, 451)));
+        p.FillCircle(x, y, 4 + 4 * Hash01(i, 3, 451),
+                     Scale(Color(50, 100, 40), 0.7 + 0.5 * Hash01(i, 4, 451)));
     }
     SnapKey(p);
     return p;
@@ -323,7 +333,8 @@ Painter Hedge() {
 Painter Crossing() {
     // 12 m across by 4 m: white bars of 50 cm with 50 cm gaps; the gaps are transparent.
     Painter p(384, 128, kKey);
-    for (int i = 0; i < 12; ++i) p.FillRect(i * 32 + 8, 0, 16, 128, Color(236, 236, 228));
+    for (int i = 0; i < 12; ++i)
+        p.FillRect(i * 32 + 8, 0, 16, 128, Color(236, 236, 228));
     return p;
 }
 
@@ -332,7 +343,8 @@ Painter WoodFence() {
     for (int i = 0; i < 32; ++i) {
         Color c = Scale(Color(150, 110, 70), 0.8 + 0.3 * Hash01(i, 0, 461));
         p.FillRect(i * 16 + 1, 0, 14, 64, c);
-        for (int y = 0; y < 64; y += 7) p.FillRect(i * 16 + 3 + (y % 3), y, 8, 1, Scale(c, 0.85));
+        for (int y = 0; y < 64; y += 7)
+            p.FillRect(i * 16 + 3 + (y % 3), y, 8, 1, Scale(c, 0.85));
     }
     p.FillRect(0, 12, 512, 5, Color(90, 64, 40));
     p.FillRect(0, 48, 512, 5, Color(90, 64, 40));
@@ -353,7 +365,8 @@ Painter SquarePaving() {
     Painter p(512, 512, Color(140, 130, 120));
     for (int j = 0; j < 32; ++j)
         for (int i = 0; i < 32; ++i) {
-            Color c = Scale((i + j) % 2 ? Color(190, 170, 150) : Color(170, 160, 150), 0.9 + 0.15 * Hash01(i, j, 471));
+            Color c = Scale((i + j) % 2 ? Color(190, 170, 150) : Color(170, 160, 150),
+                            0.9 + 0.15 * Hash01(i, j, 471));
             p.FillRect(i * 16 + 1, j * 16 + 1, 14, 14, c);
         }
     p.StrokeRect(0, 0, 512, 512, 20, Color(110, 100, 95));
@@ -381,7 +394,8 @@ Painter Wood() {
             double grain = std::sin(x * 0.15 + 6 * ValueNoise(x, y, 12, 491)) * 0.5 + 0.5;
             p.Set(x, y, Scale(Color(160, 110, 60), 0.75 + 0.3 * grain));
         }
-    for (int y = 0; y < 32; y += 16) p.FillRect(0, y, 128, 2, Color(80, 50, 30));
+    for (int y = 0; y < 32; y += 16)
+        p.FillRect(0, y, 128, 2, Color(80, 50, 30));
     return p;
 }
 

@@ -6,18 +6,23 @@
 
 namespace demogen {
 
-float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+float Dot(const Vec3& a, const Vec3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 Vec3 Cross(const Vec3& a, const Vec3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-float Length(const Vec3& v) { return std::sqrt(Dot(v, v)); }
+float Length(const Vec3& v) {
+    return std::sqrt(Dot(v, v));
+}
 Vec3 Normalized(const Vec3& v) {
     float l = Length(v);
     return l > 0 ? v * (1.0f / l) : v;
 }
 
 int MeshObject::Vertex(Vec3 p, UV t) {
-    if (verts_.size() >= 65535) throw std::length_error("mesh object " + name_ + ": more than 65535 vertices");
+    if (verts_.size() >= 65535)
+        throw std::length_error("mesh object " + name_ + ": more than 65535 vertices");
     verts_.push_back(p);
     uvs_.push_back(t);
     return int(verts_.size() - 1);
@@ -69,8 +74,8 @@ void Frame(Vec3 axis, Vec3& e1, Vec3& e2) {
 }
 } // namespace
 
-void MeshObject::Cylinder(Vec3 base, Vec3 axis, float radius, float length, int segments, const std::string& side,
-                          const std::string& cap, bool caps) {
+void MeshObject::Cylinder(Vec3 base, Vec3 axis, float radius, float length, int segments,
+                          const std::string& side, const std::string& cap, bool caps) {
     if (segments < 3) segments = 3;
     axis = Normalized(axis);
     Vec3 e1, e2;
@@ -117,7 +122,8 @@ bool InTriangle(UV p, UV a, UV b, UV c) {
 
 std::vector<int> Triangulate(const std::vector<UV>& outline) {
     std::vector<int> idx(outline.size());
-    for (size_t i = 0; i < idx.size(); ++i) idx[i] = int(i);
+    for (size_t i = 0; i < idx.size(); ++i)
+        idx[i] = int(i);
     if (SignedArea(outline) < 0) std::reverse(idx.begin(), idx.end());
     std::vector<int> tris;
     size_t guard = 0;
@@ -142,8 +148,8 @@ std::vector<int> Triangulate(const std::vector<UV>& outline) {
     return tris;
 }
 
-void MeshObject::Polygon(const std::vector<UV>& outline, Vec3 origin, Vec3 ax, Vec3 ay, const std::string& material,
-                         float tile) {
+void MeshObject::Polygon(const std::vector<UV>& outline, Vec3 origin, Vec3 ax, Vec3 ay,
+                         const std::string& material, float tile) {
     std::vector<int> tris = Triangulate(outline);
     int first = int(verts_.size());
     for (const UV& p : outline) {
@@ -162,7 +168,8 @@ void MeshObject::Prism(const std::vector<UV>& outline, Vec3 origin, Vec3 ax, Vec
     // Far cap faces +n; the near cap, with the plane's axes swapped, faces -n.
     Polygon(ccw, origin + n, ax, ay, capMaterial, tile);
     std::vector<UV> swapped;
-    for (const UV& p : ccw) swapped.push_back({p.v, p.u});
+    for (const UV& p : ccw)
+        swapped.push_back({p.v, p.u});
     Polygon(swapped, origin, ay, ax, capMaterial, tile);
     float along = 0;
     for (size_t i = 0; i < ccw.size(); ++i) {
@@ -178,22 +185,27 @@ void MeshObject::Prism(const std::vector<UV>& outline, Vec3 origin, Vec3 ax, Vec
 }
 
 void MeshObject::Translate(Vec3 d) {
-    for (Vec3& v : verts_) v = v + d;
+    for (Vec3& v : verts_)
+        v = v + d;
 }
 
 void MeshObject::Scale(Vec3 s) {
-    for (Vec3& v : verts_) v = {v.x * s.x, v.y * s.y, v.z * s.z};
+    for (Vec3& v : verts_)
+        v = {v.x * s.x, v.y * s.y, v.z * s.z};
 }
 
 void MeshObject::RotateZ(float deg) {
     double a = deg * M_PI / 180.0, c = std::cos(a), s = std::sin(a);
-    for (Vec3& v : verts_) v = {float(v.x * c - v.y * s), float(v.x * s + v.y * c), v.z};
+    for (Vec3& v : verts_)
+        v = {float(v.x * c - v.y * s), float(v.x * s + v.y * c), v.z};
 }
 
 void MeshObject::Append(const MeshObject& other) {
     int base = int(verts_.size());
-    for (size_t i = 0; i < other.verts_.size(); ++i) Vertex(other.verts_[i], other.uvs_[i]);
-    for (const Face& f : other.faces_) Triangle(base + f.a, base + f.b, base + f.c, f.material);
+    for (size_t i = 0; i < other.verts_.size(); ++i)
+        Vertex(other.verts_[i], other.uvs_[i]);
+    for (const Face& f : other.faces_)
+        Triangle(base + f.a, base + f.b, base + f.c, f.material);
 }
 
 const MeshMaterial& MeshModel::Material(const std::string& name, float r, float g, float b,
@@ -204,7 +216,9 @@ const MeshMaterial& MeshModel::Material(const std::string& name, float r, float 
     return materials_.back();
 }
 
-MeshObject& MeshModel::Object(const std::string& name) { return objects_.emplace_back(name); }
+MeshObject& MeshModel::Object(const std::string& name) {
+    return objects_.emplace_back(name);
+}
 
 MeshObject* MeshModel::Find(const std::string& name) {
     for (MeshObject& o : objects_)
@@ -214,7 +228,8 @@ MeshObject* MeshModel::Find(const std::string& name) {
 
 size_t MeshModel::TriangleCount() const {
     size_t n = 0;
-    for (const MeshObject& o : objects_) n += o.Faces().size();
+    for (const MeshObject& o : objects_)
+        n += o.Faces().size();
     return n;
 }
 

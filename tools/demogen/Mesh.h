@@ -38,7 +38,7 @@ struct MeshMaterial {
 };
 
 class MeshObject {
-public:
+  public:
     struct Face {
         uint16_t a, b, c;
         std::string material;
@@ -56,12 +56,11 @@ public:
 
     // A quad p0 p1 p2 p3, counter-clockwise seen from its front, with the
     // given corner texture coordinates.
-    void Quad(Vec3 p0, Vec3 p1, Vec3 p2, Vec3 p3, const std::string& material, UV t0 = {0, 0},
-              UV t1 = {1, 0}, UV t2 = {1, 1}, UV t3 = {0, 1});
+    void Quad(Vec3 p0, Vec3 p1, Vec3 p2, Vec3 p3, const std::string& material, UV t0 = {0, 0}, UV t1 = {1, 0},
+              UV t2 = {1, 1}, UV t3 = {0, 1});
     // The same with u running p0 -> p1 and v running p0 -> p3, one texture
     // repeat every tileU / tileV metres (0 stretches the picture once).
-    void TiledQuad(Vec3 p0, Vec3 p1, Vec3 p2, Vec3 p3, const std::string& material, float tileU,
-                   float tileV);
+    void TiledQuad(Vec3 p0, Vec3 p1, Vec3 p2, Vec3 p3, const std::string& material, float tileU, float tileV);
     // A vertical wall from (x0, y0) to (x1, y1) between heights z0 and z1;
     // its front faces the right-hand side of the direction of travel.
     void Wall(float x0, float y0, float x1, float y1, float z0, float z1, const std::string& material,
@@ -93,7 +92,7 @@ public:
     // Appends another object's geometry (materials by name).
     void Append(const MeshObject& other);
 
-private:
+  private:
     std::string name_;
     std::vector<Vec3> verts_;
     std::vector<UV> uvs_;
@@ -105,7 +104,7 @@ private:
 std::vector<int> Triangulate(const std::vector<UV>& outline);
 
 class MeshModel {
-public:
+  public:
     // The material of that name, added with these values when new.
     const MeshMaterial& Material(const std::string& name, float r, float g, float b,
                                  const std::string& texture = "");
@@ -122,7 +121,7 @@ public:
     // limits or names a material the model lacks.
     void Save(const std::string& gameDir, const std::string& rel) const;
 
-private:
+  private:
     std::vector<MeshMaterial> materials_;
     std::deque<MeshObject> objects_; // references stay valid as objects are added
 };

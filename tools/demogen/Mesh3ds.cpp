@@ -9,7 +9,9 @@
 namespace demogen {
 
 namespace {
-uint8_t Channel(float v) { return uint8_t(std::lround(std::fmin(1.0f, std::fmax(0.0f, v)) * 255)); }
+uint8_t Channel(float v) {
+    return uint8_t(std::lround(std::fmin(1.0f, std::fmax(0.0f, v)) * 255));
+}
 } // namespace
 
 void MeshModel::Save(const std::string& gameDir, const std::string& rel) const {
@@ -24,7 +26,8 @@ void MeshModel::Save(const std::string& gameDir, const std::string& rel) const {
         file.materials.push_back(t);
     }
     for (const MeshObject& o : objects_) {
-        if (o.Faces().size() > 65535) throw std::length_error(rel + ": object " + o.Name() + " has over 65535 faces");
+        if (o.Faces().size() > 65535)
+            throw std::length_error(rel + ": object " + o.Name() + " has over 65535 faces");
         zw::ThreeDsMesh mesh;
         mesh.name = o.Name();
         for (size_t i = 0; i < o.Vertices().size(); ++i) {
@@ -37,9 +40,11 @@ void MeshModel::Save(const std::string& gameDir, const std::string& rel) const {
             mesh.faces.push_back({face.a, face.b, face.c, 7});
             // Face groups in the order of the model's materials.
             bool found = false;
-            for (const MeshMaterial& m : materials_) found = found || m.name == face.material;
-            if (!found) throw std::invalid_argument(rel + ": object " + o.Name() + " names material " + face.material +
-                                                    " that the model lacks");
+            for (const MeshMaterial& m : materials_)
+                found = found || m.name == face.material;
+            if (!found)
+                throw std::invalid_argument(rel + ": object " + o.Name() + " names material " +
+                                            face.material + " that the model lacks");
         }
         for (const MeshMaterial& m : materials_) {
             zw::ThreeDsFaceGroup group;

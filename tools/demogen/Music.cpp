@@ -13,7 +13,9 @@ namespace {
 
 constexpr int kRate = 44100;
 
-double Freq(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
+double Freq(int midi) {
+    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+}
 
 struct Track {
     const char* file;
@@ -21,7 +23,7 @@ struct Track {
     int bars;
     std::vector<std::vector<int>> chords; // one chord a bar, MIDI notes (root first)
     Wave lead;
-    double swing;    // 0 straight .. 0.3 shuffled eighths
+    double swing; // 0 straight .. 0.3 shuffled eighths
     bool drums;
     uint32_t seed;
 };
@@ -91,7 +93,8 @@ Sound Compose(const Track& tr) {
     }
     // A last chord to end on.
     const std::vector<int>& home = tr.chords[0];
-    for (int n : home) AddNote(s, tr.bars * bar, 1.4, Freq(n), 0.08, Wave::Triangle, pad);
+    for (int n : home)
+        AddNote(s, tr.bars * bar, 1.4, Freq(n), 0.08, Wave::Triangle, pad);
     AddNote(s, tr.bars * bar, 1.2, Freq(home[0] - 12), 0.2, Wave::Sine, bassEnv);
     Filter(s, FilterKind::LowPass, 9000);
     Normalize(s, 0.85);
@@ -102,14 +105,33 @@ Sound Compose(const Track& tr) {
 
 void Radio(const std::string& dir) {
     const Track tracks[] = {
-        {"01 Poranny kurs.mp3", 104, 10, {{60, 64, 67}, {55, 59, 62}, {57, 60, 64}, {53, 57, 60}}, Wave::Square, 0.0,
-         true, 0x101u},
-        {"02 Nocna linia.mp3", 78, 7, {{57, 60, 64}, {53, 57, 60}, {60, 64, 67}, {55, 59, 62}}, Wave::Triangle, 0.0,
-         false, 0x102u},
-        {"03 Petla miejska.mp3", 118, 12, {{62, 66, 69}, {59, 62, 66}, {55, 59, 62}, {57, 61, 64}}, Wave::Saw, 0.25,
-         true, 0x103u},
+        {"01 Poranny kurs.mp3",
+         104,
+         10,
+         {{60, 64, 67}, {55, 59, 62}, {57, 60, 64}, {53, 57, 60}},
+         Wave::Square,
+         0.0,
+         true,
+         0x101u},
+        {"02 Nocna linia.mp3",
+         78,
+         7,
+         {{57, 60, 64}, {53, 57, 60}, {60, 64, 67}, {55, 59, 62}},
+         Wave::Triangle,
+         0.0,
+         false,
+         0x102u},
+        {"03 Petla miejska.mp3",
+         118,
+         12,
+         {{62, 66, 69}, {59, 62, 66}, {55, 59, 62}, {57, 61, 64}},
+         Wave::Saw,
+         0.25,
+         true,
+         0x103u},
     };
-    for (const Track& t : tracks) WriteMp3(dir + "/radio/" + t.file, Compose(t));
+    for (const Track& t : tracks)
+        WriteMp3(dir + "/radio/" + t.file, Compose(t));
 }
 
 PartRegistrar reg("radio-music", &Radio);

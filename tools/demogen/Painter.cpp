@@ -7,11 +7,17 @@
 namespace demogen {
 
 namespace {
-uint8_t Clamp8(double v) { return uint8_t(std::clamp(std::lround(v), 0L, 255L)); }
+uint8_t Clamp8(double v) {
+    return uint8_t(std::clamp(std::lround(v), 0L, 255L));
+}
 
-double Smooth(double t) { return t * t * (3.0 - 2.0 * t); }
+double Smooth(double t) {
+    return t * t * (3.0 - 2.0 * t);
+}
 
-double Lerp(double a, double b, double t) { return a + (b - a) * t; }
+double Lerp(double a, double b, double t) {
+    return a + (b - a) * t;
+}
 } // namespace
 
 Color Mix(Color a, Color b, double t) {
@@ -20,7 +26,9 @@ Color Mix(Color a, Color b, double t) {
                  Clamp8(Lerp(a.a, b.a, t)));
 }
 
-Color Scale(Color c, double f) { return Color(Clamp8(c.r * f), Clamp8(c.g * f), Clamp8(c.b * f), c.a); }
+Color Scale(Color c, double f) {
+    return Color(Clamp8(c.r * f), Clamp8(c.g * f), Clamp8(c.b * f), c.a);
+}
 
 double Hash01(int x, int y, uint32_t seed) {
     uint32_t h = uint32_t(x) * 0x8da6b343u ^ uint32_t(y) * 0xd8163841u ^ seed * 0xcb1ab31fu;
@@ -80,7 +88,8 @@ double TileFractal(double x, double y, double cell, int octaves, int period, uin
 
 Painter::Painter(int width, int height, Color fill) : width_(width), height_(height) {
     if (width <= 0 || height <= 0 || width > 8192 || height > 8192)
-        throw std::invalid_argument("Painter: bad size " + std::to_string(width) + "x" + std::to_string(height));
+        throw std::invalid_argument("Painter: bad size " + std::to_string(width) + "x" +
+                                    std::to_string(height));
     px_.resize(size_t(width) * size_t(height) * 4);
     Fill(fill);
 }
@@ -101,7 +110,9 @@ void Painter::Set(int x, int y, Color c) {
     p[3] = c.a;
 }
 
-void Painter::Blend(int x, int y, Color c) { Blend(x, y, c, 1.0); }
+void Painter::Blend(int x, int y, Color c) {
+    Blend(x, y, c, 1.0);
+}
 
 void Painter::Blend(int x, int y, Color c, double coverage) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
@@ -116,14 +127,16 @@ void Painter::Blend(int x, int y, Color c, double coverage) {
 
 void Painter::Fill(Color c) {
     for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) Set(x, y, c);
+        for (int x = 0; x < width_; ++x)
+            Set(x, y, c);
 }
 
 void Painter::FillRect(int x, int y, int w, int h, Color c) {
     int x0 = std::max(0, x), y0 = std::max(0, y);
     int x1 = std::min(width_, x + w), y1 = std::min(height_, y + h);
     for (int j = y0; j < y1; ++j)
-        for (int i = x0; i < x1; ++i) Blend(i, j, c);
+        for (int i = x0; i < x1; ++i)
+            Blend(i, j, c);
 }
 
 void Painter::StrokeRect(int x, int y, int w, int h, int t, Color c) {
@@ -136,14 +149,16 @@ void Painter::StrokeRect(int x, int y, int w, int h, int t, Color c) {
 void Painter::VerticalGradient(int x, int y, int w, int h, Color top, Color bottom) {
     for (int j = 0; j < h; ++j) {
         Color c = Mix(top, bottom, h > 1 ? double(j) / (h - 1) : 0.0);
-        for (int i = 0; i < w; ++i) Blend(x + i, y + j, c);
+        for (int i = 0; i < w; ++i)
+            Blend(x + i, y + j, c);
     }
 }
 
 void Painter::HorizontalGradient(int x, int y, int w, int h, Color left, Color right) {
     for (int i = 0; i < w; ++i) {
         Color c = Mix(left, right, w > 1 ? double(i) / (w - 1) : 0.0);
-        for (int j = 0; j < h; ++j) Blend(x + i, y + j, c);
+        for (int j = 0; j < h; ++j)
+            Blend(x + i, y + j, c);
     }
 }
 
@@ -163,7 +178,8 @@ void Painter::Grain(int amount, uint32_t seed) {
         for (int x = 0; x < width_; ++x) {
             double n = (Hash01(x, y, seed) - 0.5) * 2.0 * amount;
             uint8_t* p = &px_[(size_t(y) * width_ + x) * 4];
-            for (int k = 0; k < 3; ++k) p[k] = Clamp8(p[k] + n);
+            for (int k = 0; k < 3; ++k)
+                p[k] = Clamp8(p[k] + n);
         }
 }
 
@@ -191,8 +207,10 @@ void Painter::Ring(double cx, double cy, double r, double t, Color c) {
 
 void Painter::Line(double x0, double y0, double x1, double y1, double w, Color c) {
     double dx = x1 - x0, dy = y1 - y0, len2 = dx * dx + dy * dy;
-    int bx0 = std::max(0, int(std::min(x0, x1) - w) - 1), bx1 = std::min(width_ - 1, int(std::max(x0, x1) + w) + 1);
-    int by0 = std::max(0, int(std::min(y0, y1) - w) - 1), by1 = std::min(height_ - 1, int(std::max(y0, y1) + w) + 1);
+    int bx0 = std::max(0, int(std::min(x0, x1) - w) - 1),
+        bx1 = std::min(width_ - 1, int(std::max(x0, x1) + w) + 1);
+    int by0 = std::max(0, int(std::min(y0, y1) - w) - 1),
+        by1 = std::min(height_ - 1, int(std::max(y0, y1) + w) + 1);
     for (int y = by0; y <= by1; ++y)
         for (int x = bx0; x <= bx1; ++x) {
             double px = x + 0.5, py = y + 0.5;
@@ -242,14 +260,16 @@ void Painter::RotatedRect(double cx, double cy, double w, double len, double deg
     double ux = std::sin(a), uy = -std::cos(a); // along the length
     double vx = -uy, vy = ux;                   // across
     double hl = len / 2, hw = w / 2;
-    FillPolygon({cx - ux * hl - vx * hw, cy - uy * hl - vy * hw, cx + ux * hl - vx * hw, cy + uy * hl - vy * hw,
-                 cx + ux * hl + vx * hw, cy + uy * hl + vy * hw, cx - ux * hl + vx * hw, cy - uy * hl + vy * hw},
+    FillPolygon({cx - ux * hl - vx * hw, cy - uy * hl - vy * hw, cx + ux * hl - vx * hw,
+                 cy + uy * hl - vy * hw, cx + ux * hl + vx * hw, cy + uy * hl + vy * hw,
+                 cx - ux * hl + vx * hw, cy - uy * hl + vy * hw},
                 c);
 }
 
 void Painter::Draw(const Painter& src, int dx, int dy) {
     for (int y = 0; y < src.height_; ++y)
-        for (int x = 0; x < src.width_; ++x) Blend(dx + x, dy + y, src.At(x, y));
+        for (int x = 0; x < src.width_; ++x)
+            Blend(dx + x, dy + y, src.At(x, y));
 }
 
 Painter Painter::Resized(int w, int h) const {
@@ -277,8 +297,9 @@ Painter Painter::Resized(int w, int h) const {
                     acc[3] += c.a;
                     total += 1;
                 }
-            out.Set(x, y, Color(Clamp8(acc[0] / total), Clamp8(acc[1] / total), Clamp8(acc[2] / total),
-                                Clamp8(acc[3] / total)));
+            out.Set(x, y,
+                    Color(Clamp8(acc[0] / total), Clamp8(acc[1] / total), Clamp8(acc[2] / total),
+                          Clamp8(acc[3] / total)));
         }
     return out;
 }

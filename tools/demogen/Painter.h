@@ -36,20 +36,20 @@ enum class Font { Sans, SansBold, Mono, MonoBold, Condensed, CondensedBold, Seri
 enum class Align { Left, Center, Right };
 
 class Painter {
-public:
+  public:
     Painter(int width, int height, Color fill = Color{0, 0, 0, 255});
 
     int Width() const { return width_; }
     int Height() const { return height_; }
     Color At(int x, int y) const;
-    void Set(int x, int y, Color c);        // replaces, clipped
-    void Blend(int x, int y, Color c);      // source-over with c.a, clipped
+    void Set(int x, int y, Color c);   // replaces, clipped
+    void Blend(int x, int y, Color c); // source-over with c.a, clipped
     void Blend(int x, int y, Color c, double coverage);
     // Row 0 is the top; 4 bytes a pixel, R G B A.
     const std::vector<uint8_t>& Pixels() const { return px_; }
 
     void Fill(Color c);
-    void FillRect(int x, int y, int w, int h, Color c);        // blended
+    void FillRect(int x, int y, int w, int h, Color c); // blended
     void StrokeRect(int x, int y, int w, int h, int thickness, Color c);
     void VerticalGradient(int x, int y, int w, int h, Color top, Color bottom);
     void HorizontalGradient(int x, int y, int w, int h, Color left, Color right);
@@ -87,7 +87,7 @@ public:
     void SaveJpeg(const std::string& gameDir, const std::string& rel, int quality = 90) const;
     void SavePng(const std::string& path) const; // absolute path (screenshots, docs)
 
-private:
+  private:
     int width_, height_;
     std::vector<uint8_t> px_;
 };

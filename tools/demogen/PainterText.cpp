@@ -12,21 +12,29 @@ namespace demogen {
 namespace {
 const char* FontFile(Font f) {
     switch (f) {
-    case Font::Sans: return "DejaVuSans.ttf";
-    case Font::SansBold: return "DejaVuSans-Bold.ttf";
-    case Font::Mono: return "DejaVuSansMono.ttf";
-    case Font::MonoBold: return "DejaVuSansMono-Bold.ttf";
-    case Font::Condensed: return "DejaVuSansCondensed.ttf";
-    case Font::CondensedBold: return "DejaVuSansCondensed-Bold.ttf";
-    case Font::Serif: return "DejaVuSerif.ttf";
+    case Font::Sans:
+        return "DejaVuSans.ttf";
+    case Font::SansBold:
+        return "DejaVuSans-Bold.ttf";
+    case Font::Mono:
+        return "DejaVuSansMono.ttf";
+    case Font::MonoBold:
+        return "DejaVuSansMono-Bold.ttf";
+    case Font::Condensed:
+        return "DejaVuSansCondensed.ttf";
+    case Font::CondensedBold:
+        return "DejaVuSansCondensed-Bold.ttf";
+    case Font::Serif:
+        return "DejaVuSerif.ttf";
     }
     return "DejaVuSans.ttf";
 }
 
 class Fonts {
-public:
+  public:
     ~Fonts() {
-        for (auto& [k, face] : faces_) FT_Done_Face(face);
+        for (auto& [k, face] : faces_)
+            FT_Done_Face(face);
         if (lib_) FT_Done_FreeType(lib_);
     }
     FT_Face Get(Font f, int px) {
@@ -43,7 +51,7 @@ public:
         return it->second;
     }
 
-private:
+  private:
     FT_Library lib_ = nullptr;
     std::map<Font, FT_Face> faces_;
 };
@@ -59,11 +67,19 @@ std::u32string Decode(const std::string& s) {
         unsigned char c = static_cast<unsigned char>(s[i]);
         char32_t cp = c;
         int extra = 0;
-        if (c >= 0xF0) { cp = c & 0x07; extra = 3; }
-        else if (c >= 0xE0) { cp = c & 0x0F; extra = 2; }
-        else if (c >= 0xC0) { cp = c & 0x1F; extra = 1; }
+        if (c >= 0xF0) {
+            cp = c & 0x07;
+            extra = 3;
+        } else if (c >= 0xE0) {
+            cp = c & 0x0F;
+            extra = 2;
+        } else if (c >= 0xC0) {
+            cp = c & 0x1F;
+            extra = 1;
+        }
         ++i;
-        for (int k = 0; k < extra && i < s.size(); ++k, ++i) cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
+        for (int k = 0; k < extra && i < s.size(); ++k, ++i)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
         out.push_back(cp);
     }
     return out;

@@ -46,7 +46,8 @@ void Dial(Painter& p, double k, double cx, double cy, double r, double a0, doubl
                    Font::CondensedBold, Align::Center);
         }
     }
-    p.Text(int(cx), int(cy + 17 * k), caption, int(6 * k), Scale(kDialInk, 0.8), Font::Condensed, Align::Center);
+    p.Text(int(cx), int(cy + 17 * k), caption, int(6 * k), Scale(kDialInk, 0.8), Font::Condensed,
+           Align::Center);
     p.FillCircle(cx, cy, 3.5 * k, Scale(kDialInk, 0.7));
 }
 
@@ -123,7 +124,8 @@ void HeadlightIcon(const std::string& dir, bool on) {
     Color c = on ? Color(70, 150, 255) : Color(30, 45, 80);
     // A lamp seen from the side with its beams.
     p.FillPolygon({30, 14, 30, 50, 20, 46, 14, 32, 20, 18}, c);
-    for (int i = 0; i < 5; ++i) p.Line(36, 18 + i * 7, 56, 18 + i * 7, 3, c);
+    for (int i = 0; i < 5; ++i)
+        p.Line(36, 18 + i * 7, 56, 18 + i * 7, 3, c);
     p.SaveBmp(dir, on ? "Textures\\mi_1.bmp" : "Textures\\mi_0.bmp");
 }
 
@@ -165,7 +167,8 @@ void FuelGauge(const std::string& dir) {
                           : Mix(Color(240, 200, 40), Color(60, 200, 60), (t - 0.5) * 2);
         s.FillRect(x, 4, 1, 12, c);
     }
-    for (int i = 0; i <= 4; ++i) s.FillRect(2 + i * 48, 16, 2, 6, kWhite);
+    for (int i = 0; i <= 4; ++i)
+        s.FillRect(2 + i * 48, 16, 2, 6, kWhite);
     s.StrokeRect(0, 0, 200, 24, 2, Color(200, 200, 200));
     s.SaveBmp(dir, "Textures\\palskala.bmp");
     Painter n(4, 20, Color(255, 255, 255));
@@ -177,7 +180,8 @@ void ProgressBar(const std::string& dir) {
     Painter p(350, 50, kBlack);
     p.VerticalGradient(0, 0, 350, 25, Color(120, 190, 255), Color(40, 110, 220));
     p.VerticalGradient(0, 25, 350, 25, Color(25, 80, 190), Color(40, 120, 230));
-    for (int x = 0; x < 350; x += 25) p.FillRect(x, 0, 2, 50, Color(255, 255, 255, 60));
+    for (int x = 0; x < 350; x += 25)
+        p.FillRect(x, 0, 2, 50, Color(255, 255, 255, 60));
     p.StrokeRect(0, 0, 350, 50, 2, Color(200, 230, 255));
     p.SaveBmp(dir, "Textures\\UI\\Progress.bmp");
 }
@@ -197,7 +201,8 @@ void Console(const std::string& dir) {
     p.StrokeRect(0, 0, 400, 75, 2, Color(12, 12, 14));
     p.FillRect(10, 3, 320, 42, Color(10, 10, 10));
     p.VerticalGradient(13, 5, 314, 38, Color(170, 200, 120), Color(140, 175, 95));
-    for (int y = 5; y < 43; y += 2) p.FillRect(13, y, 314, 1, Color(0, 0, 0, 12));
+    for (int y = 5; y < 43; y += 2)
+        p.FillRect(13, y, 314, 1, Color(0, 0, 0, 12));
     ConsoleButton(p, 63, 61, "< KIER");
     ConsoleButton(p, 163, 61, "KIER >");
     ConsoleButton(p, 265, 61, "WYGAS");

@@ -39,7 +39,9 @@ Dir FaceDir(const std::string& face, double s, double t) {
     return Norm({a, -1, -b}); // dn
 }
 
-double Azimuth(Dir d) { return std::atan2(d.x, -d.z); }
+double Azimuth(Dir d) {
+    return std::atan2(d.x, -d.z);
+}
 
 // Height (as a sine of elevation) of the far hills and of the town's roofs,
 // tabulated by azimuth once (every sky pixel asks for it).
@@ -152,7 +154,8 @@ void Grass(const std::string& dir, const Season& s, const char* file, int size, 
         for (int ox : {-size, 0, size})
             for (int oy : {-size, 0, size})
                 if (x + ox > -8 && x + ox < size + 8 && y + oy > -8 && y + oy < size + 8)
-                    p.Line(x + ox, y + oy, x + ox + std::sin(a) * len, y + oy - std::cos(a) * len, 0.8 * k, c);
+                    p.Line(x + ox, y + oy, x + ox + std::sin(a) * len, y + oy - std::cos(a) * len, 0.8 * k,
+                           c);
     }
     int dots = int(size * size * s.dotShare / 100);
     for (int i = 0; i < dots; ++i) {
@@ -165,14 +168,30 @@ void Grass(const std::string& dir, const Season& s, const char* file, int size, 
 
 void GrassAll(const std::string& dir) {
     const Season seasons[] = {
-        {"Spring", Color(92, 150, 60), Color(140, 190, 80), Color(54, 104, 40),
-         {Color(250, 240, 120), Color(250, 250, 250)}, 0.35},
-        {"Summer", Color(86, 132, 48), Color(150, 170, 70), Color(50, 90, 32),
-         {Color(200, 180, 90), Color(120, 150, 60)}, 0.15},
-        {"Autumn", Color(122, 118, 58), Color(168, 140, 70), Color(78, 74, 40),
-         {Color(210, 110, 40), Color(180, 60, 30)}, 0.6},
-        {"Winter", Color(222, 228, 238), Color(248, 250, 255), Color(170, 182, 200),
-         {Color(120, 130, 110), Color(255, 255, 255)}, 0.4},
+        {"Spring",
+         Color(92, 150, 60),
+         Color(140, 190, 80),
+         Color(54, 104, 40),
+         {Color(250, 240, 120), Color(250, 250, 250)},
+         0.35},
+        {"Summer",
+         Color(86, 132, 48),
+         Color(150, 170, 70),
+         Color(50, 90, 32),
+         {Color(200, 180, 90), Color(120, 150, 60)},
+         0.15},
+        {"Autumn",
+         Color(122, 118, 58),
+         Color(168, 140, 70),
+         Color(78, 74, 40),
+         {Color(210, 110, 40), Color(180, 60, 30)},
+         0.6},
+        {"Winter",
+         Color(222, 228, 238),
+         Color(248, 250, 255),
+         Color(170, 182, 200),
+         {Color(120, 130, 110), Color(255, 255, 255)},
+         0.4},
     };
     uint32_t seed = 100;
     for (const Season& s : seasons) {
