@@ -45,6 +45,8 @@ GameProgram::GameProgram(const CommandLine& o, bool soundGiven, MessageLoop& loo
     else clock_ = MakeSystemClock();
     game_ = std::make_unique<TZwGameForm>(loop, std::move(renderer), *sound_, *clock_);
     game_->Statistics = &statistics_;
+    boards_ = std::make_unique<TWyswietlacze>();
+    game_->Wyswietlacze = boards_.get();
     game_->EngineStart = ViewerSetUp;
     if (o.seed) {
         uint64_t seed = *o.seed;
@@ -68,6 +70,11 @@ void GameProgram::StartFromConfiguration() {
     h.MojNumer = 1;
     h.TrafficOn = s.Game.Traffic;
     game_->GLScene1.fog.enabled = s.Graphics.Fog;
+    try {
+        ReadRouteBoardTextsFile("Maps\\" + h.RouteFile, boards_->Teksty);
+    } catch (const std::exception& e) {
+        EngineLog().AddException(e, "GameProgram.StartFromConfiguration");
+    }
     game_->Startuj();
 }
 

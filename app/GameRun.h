@@ -3,6 +3,7 @@
 // game window, the hand-over from the launcher's Start, and the end of a
 // headless run (--frames, --screenshot, the statistics text on stdout).
 #include "app/CommandLine.h"
+#include "boards/TWyswietlacze.h"
 #include "game/TZwGameForm.h"
 #include "platform/sound/SoundSystem.h"
 
@@ -30,6 +31,7 @@ public:
 
     TZwGameForm& Game() { return *game_; }
     StatisticsText& Statistics() { return statistics_; }
+    TWyswietlacze& Boards() { return *boards_; }
 
     // The launcher's Start without a launcher window: the hand-over made from
     // the configuration as the launcher would make it.
@@ -46,6 +48,7 @@ private:
     std::unique_ptr<GameClockService> clock_;
     std::unique_ptr<TZwGameForm> game_;
     StatisticsText statistics_;
+    std::unique_ptr<TWyswietlacze> boards_;
     double lastNow_ = 0;
 };
 

@@ -27,7 +27,8 @@ void TZwGameForm::GLCadencer1Progress(double deltaTime, double newTime) {
     ++FrameCount;
     lastDelta_ = deltaTime;
     lastNewTime_ = newTime;
-    const std::string dt = FloatText(deltaTime);
+    // Message texts are made only when a step fails: a frame allocates nothing.
+    auto dt = [deltaTime] { return FloatText(deltaTime); };
     try {
         if (Paused) {
             HandleKeys(deltaTime);
@@ -40,7 +41,7 @@ void TZwGameForm::GLCadencer1Progress(double deltaTime, double newTime) {
                 own->Policz(deltaTime);
             } catch (const std::exception& e) {
                 TrapFrameStep("{@3}>>> Error at Bus[MojNumer : " + std::to_string(MojNumer) + "].Policz(deltaTime : " +
-                                  dt + ")",
+                                  dt() + ")",
                               deltaTime, newTime, e);
             }
         }
@@ -49,7 +50,7 @@ void TZwGameForm::GLCadencer1Progress(double deltaTime, double newTime) {
             try {
                 Bus[size_t(i)]->Rusz(deltaTime);
             } catch (const std::exception& e) {
-                TrapFrameStep("{@3}>>> Error at Bus[I : " + std::to_string(i) + "].Rusz(deltaTime : " + dt + ")",
+                TrapFrameStep("{@3}>>> Error at Bus[I : " + std::to_string(i) + "].Rusz(deltaTime : " + dt() + ")",
                               deltaTime, newTime, e);
             }
         }
@@ -57,13 +58,13 @@ void TZwGameForm::GLCadencer1Progress(double deltaTime, double newTime) {
             try {
                 Traffic->Rusz(deltaTime);
             } catch (const std::exception& e) {
-                TrapFrameStep("{@3}>>> Error at Traffic.Rusz(deltaTime : " + dt + ")", deltaTime, newTime, e);
+                TrapFrameStep("{@3}>>> Error at Traffic.Rusz(deltaTime : " + dt() + ")", deltaTime, newTime, e);
             }
         }
         try {
             HandleKeys(deltaTime);
         } catch (const std::exception& e) {
-            TrapFrameStep("{@3}>>> Error at HandleKeys(deltaTime : " + dt + ")", deltaTime, newTime, e);
+            TrapFrameStep("{@3}>>> Error at HandleKeys(deltaTime : " + dt() + ")", deltaTime, newTime, e);
         }
         if (Ended) return;
         EngineSoundStep();

@@ -1,6 +1,7 @@
 // The loading phases of Startuj that belong to the game window itself.
 #include "game/TZwGameForm.h"
 
+#include "boards/TWyswietlacze.h"
 #include "platform/sound/SoundSystem.h"
 #include "shell/TZwEngine.h"
 #include "shell/ZwLog.h"
@@ -27,7 +28,7 @@ void TZwGameForm::PhaseConfigureScene() {
     if (SeedRandom) SeedRandom();
     else RandomizeFromClock();
     AutoServe = false;
-    // The board generator's direction variable is reset here once it exists.
+    if (Wyswietlacze) Wyswietlacze->NrKierunku = 0;
 
     ScreenSize screen = loop_.System().Screen();
     FormLeft = int(RoundHalfEven(screen.width / 2.0 - FormWidth / 2.0));

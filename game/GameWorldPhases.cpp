@@ -3,6 +3,7 @@
 // not part of the game yet loads nothing and says so.
 #include "game/TZwGameForm.h"
 
+#include "boards/TWyswietlacze.h"
 #include "shell/TZwEngine.h"
 #include "shell/ZwLog.h"
 #include "util/Errors.h"
@@ -32,10 +33,22 @@ void TZwGameForm::PhasePassengers() {
 }
 
 void TZwGameForm::PhaseBoards() {
-    // The board generator reads the bus's board definitions (WczytajBusa) and
-    // makes every board of directions 1 to 5 (KreujTablice); the console
-    // shows the current and the next route point.
-    NothingLoaded("Display boards");
+    if (!Wyswietlacze) {
+        NothingLoaded("Display boards");
+        return;
+    }
+    TWyswietlacze& w = *Wyswietlacze;
+    w.BusFolder = Launcher.BusFolder;
+    w.TextureSet = Launcher.TextureSet;
+    tzdlogger* log = MapLog.get();
+    w.Log = [log](const std::string& line) { log->WriteLine(line); };
+    w.WczytajBusa();
+    for (int d = 1; d <= 5; ++d) {
+        w.NrKierunku = d;
+        for (const TTablice& board : w.Autobus.Tablice) w.KreujTablice(board);
+    }
+    // The console's timetable texts (current and next route point) are set
+    // here once the route exists.
 }
 
 void TZwGameForm::PhaseVehicles() {

@@ -24,6 +24,7 @@
 namespace zw {
 
 class SoundSystem;
+class TWyswietlacze;
 struct TSettingsRec;
 
 inline constexpr int kMaxBuses = 8;
@@ -42,6 +43,7 @@ public:
     // The engine's viewer and terrain set-up (TZwEngine's Start).
     std::function<void(FullScreenViewer&, Scene&)> EngineStart;
     GameStatistics* Statistics = nullptr;  // the statistics window
+    TWyswietlacze* Wyswietlacze = nullptr; // the board generator (never shown)
     // Seeds the random generator at start-up (the program fixes --seed here).
     std::function<void()> SeedRandom;
 
