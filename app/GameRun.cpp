@@ -1,5 +1,6 @@
 #include "app/GameRun.h"
 
+#include "platform/render/SceneRenderer.h"
 #include "platform/sound/SoundBackendKind.h"
 #include "platform/window/WindowOptions.h"
 #include "shell/TZwEngine.h"
@@ -23,19 +24,6 @@ SoundBackendKind SoundKind(const CommandLine& o, bool soundGiven) {
     return *kind;
 }
 
-// The viewer's picture settings until the engine's own viewer set-up exists:
-// the configured resolution, full screen.
-void ViewerSetUp(FullScreenViewer& viewer, Scene&) {
-    const TGraphicsSettingsRec& g = Engine->Config->Settings.Graphics;
-    int w = 0, h = 0;
-    if (std::sscanf(g.Resolution.c_str(), "%dx%d", &w, &h) == 2 && w > 0 && h > 0) {
-        viewer.SetWidth(w);
-        viewer.SetHeight(h);
-    }
-    viewer.SetVSync(g.VSync);
-    viewer.SetActive(true);
-}
-
 } // namespace
 
 GameProgram::GameProgram(const CommandLine& o, bool soundGiven, MessageLoop& loop, RendererFactory renderer)
@@ -47,7 +35,6 @@ GameProgram::GameProgram(const CommandLine& o, bool soundGiven, MessageLoop& loo
     game_->Statistics = &statistics_;
     boards_ = std::make_unique<TWyswietlacze>();
     game_->Wyswietlacze = boards_.get();
-    game_->EngineStart = ViewerSetUp;
     if (o.seed) {
         uint64_t seed = *o.seed;
         game_->SeedRandom = [seed] { RandomSeed(seed); };
@@ -107,7 +94,7 @@ int RunGameProgram(const CommandLine& o, bool soundGiven) {
     std::unique_ptr<WindowSystem> system = o.headless ? CreateNullWindowSystem(wo) : CreateWindowSystem(wo);
     system->SetWindowed(o.windowed);
     MessageLoop loop(*system);
-    GameProgram program(o, soundGiven, loop, RendererFactory{});
+    GameProgram program(o, soundGiven, loop, o.headless ? RendererFactory{} : GlRendererFactory());
     program.StartFromConfiguration();
     while (!program.Ended() && loop.Step()) program.AfterStep();
     if (!program.Ended()) program.Game().zamykaj();

@@ -20,6 +20,7 @@ TZwGameForm::TZwGameForm(MessageLoop& loop, RendererFactory renderer, SoundSyste
     GLFullScreenViewer1.onClose = [this] { GLFullScreenViewer1Close(); };
     GLFullScreenViewer1.AttachClock(GLCadencer1);
     GLCadencer1.onProgress = [this](double dt, double t) { GLCadencer1Progress(dt, t); };
+    EngineStart = [](FullScreenViewer& viewer, Scene& scene) { Engine->Start(viewer, scene); };
     loop_.System().SetJoystickThreshold(500);
     loop_.Input().SetJoystickCapture(true);
 }

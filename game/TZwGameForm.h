@@ -40,7 +40,7 @@ public:
     // Set by the program before the launcher's Start.
     GameHandOver Launcher;                 // the launcher's members at Start
     std::function<void()> odlacz;          // the launcher's odlacz
-    // The engine's viewer and terrain set-up (TZwEngine's Start).
+    // The engine's viewer and terrain set-up: TZwEngine's Start unless replaced.
     std::function<void(FullScreenViewer&, Scene&)> EngineStart;
     GameStatistics* Statistics = nullptr;  // the statistics window
     TWyswietlacze* Wyswietlacze = nullptr; // the board generator (never shown)
