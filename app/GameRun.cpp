@@ -1,6 +1,5 @@
 #include "app/GameRun.h"
 
-#include "platform/render/SceneRenderer.h"
 #include "platform/sound/SoundBackendKind.h"
 #include "platform/window/WindowOptions.h"
 #include "shell/TZwEngine.h"
@@ -46,25 +45,6 @@ GameProgram::~GameProgram() {
     if (sound_) sound_->Free();
 }
 
-void GameProgram::StartFromConfiguration() {
-    const TSettingsRec& s = Engine->Config->Settings;
-    GameHandOver& h = game_->Launcher;
-    h.MapFile = s.Main.Map;
-    h.RouteFile = s.Main.Map;
-    h.BusFolder = s.Main.Model;
-    h.TextureSet = s.Main.Texture;
-    h.MusicFolder = s.Sound.MP3Path;
-    h.MojNumer = 1;
-    h.TrafficOn = s.Game.Traffic;
-    game_->GLScene1.fog.enabled = s.Graphics.Fog;
-    try {
-        ReadRouteBoardTextsFile("Maps\\" + h.RouteFile, boards_->Teksty);
-    } catch (const std::exception& e) {
-        EngineLog().AddException(e, "GameProgram.StartFromConfiguration");
-    }
-    game_->Startuj();
-}
-
 void GameProgram::AfterStep() {
     double now = loop_.Now();
     sound_->Update(now - lastNow_);
@@ -83,24 +63,6 @@ void GameProgram::AfterStep() {
         }
     }
     g.GLFullScreenViewer1Close();
-}
-
-int RunGameProgram(const CommandLine& o, bool soundGiven) {
-    WindowOptions wo;
-    wo.headless = o.headless;
-    wo.windowed = o.windowed;
-    wo.script = o.script;
-    if (o.dt) wo.frameStep = *o.dt;
-    std::unique_ptr<WindowSystem> system = o.headless ? CreateNullWindowSystem(wo) : CreateWindowSystem(wo);
-    system->SetWindowed(o.windowed);
-    MessageLoop loop(*system);
-    GameProgram program(o, soundGiven, loop, o.headless ? RendererFactory{} : GlRendererFactory());
-    program.StartFromConfiguration();
-    while (!program.Ended() && loop.Step()) program.AfterStep();
-    if (!program.Ended()) program.Game().zamykaj();
-    for (const std::string& line : program.Statistics().lines) std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-    return 0;
 }
 
 } // namespace zw

@@ -33,9 +33,6 @@ public:
     StatisticsText& Statistics() { return statistics_; }
     TWyswietlacze& Boards() { return *boards_; }
 
-    // The launcher's Start without a launcher window: the hand-over made from
-    // the configuration as the launcher would make it.
-    void StartFromConfiguration();
     // After each pass of the message loop: the sound update, the last frame
     // of --frames (screenshot, then the viewer's close).
     void AfterStep();
@@ -51,8 +48,5 @@ private:
     std::unique_ptr<TWyswietlacze> boards_;
     double lastNow_ = 0;
 };
-
-// The whole program without the launcher window (--autostart).
-int RunGameProgram(const CommandLine& options, bool soundGiven);
 
 } // namespace zw

@@ -1,5 +1,7 @@
 #include "app/LauncherProgram.h"
 
+#include "app/GameLauncherLink.h"
+#include "platform/render/SceneRenderer.h"
 #include "platform/ui/UiInput.h"
 #include "platform/ui/imgui/UiWindow.h"
 #include "platform/window/MessageLoop.h"
@@ -10,6 +12,7 @@
 #include "shell/TZwStatisticsForm.h"
 #include "shell/ZwLog.h"
 
+#include <cstdio>
 #include <memory>
 
 namespace zw {
@@ -38,7 +41,7 @@ struct FormWindow {
 };
 } // namespace
 
-int RunLauncherProgram(const CommandLine& o) {
+int RunLauncherProgram(const CommandLine& o, bool soundGiven) {
     WindowOptions wo;
     wo.headless = o.headless;
     wo.windowed = o.windowed;
@@ -48,9 +51,12 @@ int RunLauncherProgram(const CommandLine& o) {
     MessageLoop loop(*system);
 
     // The windows in their order: the launcher (the main window), the game
-    // window (not yet part of the program), the statistics window.
+    // window, the statistics window; the board generator comes with the game.
     TZwLauncherForm launcher(*Engine);
+    GameProgram game(o, soundGiven, loop, o.headless ? RendererFactory{} : GlRendererFactory());
     TZwStatisticsForm statistics;
+    GameLauncherLink link(game, launcher, statistics);
+    launcher.SetGameLink(&link);
     launcher.OpenUrl = [&system](const std::string& url) { return system->OpenUrl(url); };
     if (!o.dumpUi.empty()) launcher.SetDumpFile(o.dumpUi);
     launcher.Model.onClose = [&loop] { loop.Quit(); };
@@ -62,9 +68,9 @@ int RunLauncherProgram(const CommandLine& o) {
     if (o.autostart) launcher.Model.UserClick("btnStart");
     else if (o.quit) launcher.Model.UserClose();
 
-    // The game window joins here: it implements TZwGameLink and is handed to
-    // launcher.SetGameLink before the loop runs; at the end of a game it fills
-    // statistics (Append) and shows it (Show), and its window opens below.
+    // At the end of a game the statistics window is filled and shown; its
+    // window opens below. Headless or with --frames, its text goes to stdout
+    // and it closes.
     if (!launcher.Model.Closed()) {
         try {
             FormWindow main(*system, loop, launcher.Model);
@@ -74,6 +80,13 @@ int RunLauncherProgram(const CommandLine& o) {
             for (bool more = true; more;) {
                 try {
                     more = loop.Step();
+                    game.AfterStep();
+                    if ((o.headless || o.frames) && game.Ended() && statistics.Visible() && !statistics.Closed()) {
+                        for (const std::string& line : game.Statistics().lines) std::printf("%s\n", line.c_str());
+                        std::fflush(stdout);
+                        statistics.Model.UserClose();
+                        break;
+                    }
                     if (!stats && statistics.Visible())
                         stats = std::make_unique<FormWindow>(*system, loop, statistics.Model);
                     if (stats && stats->view) stats->view->Sync();

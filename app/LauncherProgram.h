@@ -5,6 +5,7 @@
 
 namespace zw {
 
-int RunLauncherProgram(const CommandLine& options);
+// soundGiven: --sound was on the command line (headless runs are silent otherwise).
+int RunLauncherProgram(const CommandLine& options, bool soundGiven = false);
 
 } // namespace zw

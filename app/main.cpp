@@ -11,12 +11,17 @@
 namespace {
 
 // What the program does between creating and freeing the engine.
-int RunProgram(const zw::CommandLine& options) { return zw::RunLauncherProgram(options); }
+int RunProgram(const zw::CommandLine& options, bool soundGiven) {
+    return zw::RunLauncherProgram(options, soundGiven);
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    zw::CommandLineResult cl = zw::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> args(argv + 1, argv + argc);
+    zw::CommandLineResult cl = zw::ParseCommandLine(args);
+    bool soundGiven = false;
+    for (const std::string& a : args) soundGiven = soundGiven || a == "--sound" || a.rfind("--sound=", 0) == 0;
     if (!cl.error.empty()) {
         std::fprintf(stderr, "zwolta: %s\n", cl.error.c_str());
         return 2;
@@ -38,7 +43,7 @@ int main(int argc, char** argv) {
     zw::Engine = new zw::TZwEngine();
     int rc = 1;
     try {
-        rc = RunProgram(cl.options);
+        rc = RunProgram(cl.options, soundGiven);
     } catch (const std::exception& e) {
         zw::EngineLog().AddException(e, "main");
         std::fprintf(stderr, "zwolta: %s\n", e.what());
