@@ -43,6 +43,10 @@ GameProgram::GameProgram(const CommandLine& o, bool soundGiven, MessageLoop& loo
 
 GameProgram::~GameProgram() {
     if (sound_) sound_->Free();
+    // The renderer frees its GL objects in the viewer's own context, whichever
+    // window's context was current last.
+    if (Window* w = game_->GLFullScreenViewer1.GetWindow()) w->MakeCurrent();
+    game_.reset();
 }
 
 void GameProgram::AfterStep() {
