@@ -1,12 +1,13 @@
 // The whole program headless: the demo selection started at once, a few
 // frames, the end of the game as if the viewer were closed.
+#include "tests/support/RunCommand.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -38,14 +39,9 @@ protected:
         fs::remove_all(dir, ec);
     }
     int Run(const std::string& args, std::string& out) {
-        std::string cmd = (dir / "zwolta").string() + " " + args + " 2>/dev/null";
-        FILE* p = ::popen(cmd.c_str(), "r");
-        if (!p) return -1;
-        char buf[4096];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-        int st = ::pclose(p);
-        return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+        zwtest::CommandResult r = zwtest::RunCommand((dir / "zwolta").string() + " " + args + " 2>/dev/null");
+        out = r.out;
+        return r.code;
     }
     size_t Find(const std::vector<std::string>& lines, const std::string& line, size_t from = 0) {
         for (size_t i = from; i < lines.size(); ++i)

@@ -1,29 +1,15 @@
 // The program itself: its command line and what one run leaves in the game folder.
 #include "ShellTestSupport.h"
+#include "tests/support/RunCommand.h"
 
-#include <cstdio>
-#include <sys/wait.h>
 
 using namespace zwtest;
 
 namespace {
-struct ProgramOutput {
-    int code;
-    std::string out;
-};
+using ProgramOutput = zwtest::CommandResult;
 
 ProgramOutput Zwolta(const std::string& args) {
-    std::string cmd = std::string(ZW_GAME_DIR) + "/zwolta " + args + " 2>&1";
-    ProgramOutput r{-1, ""};
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    int st = ::pclose(p);
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
+    return zwtest::RunCommand(std::string(ZW_GAME_DIR) + "/zwolta " + args + " 2>&1");
 }
 } // namespace
 

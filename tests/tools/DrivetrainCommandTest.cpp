@@ -1,28 +1,16 @@
 // Runs zwtool drivetrain as a bus maker would, on the demo world's files.
+#include "tests/support/RunCommand.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
-struct Result {
-    int code;
-    std::string out;
-};
+using Result = zwtest::CommandResult;
 
 Result RunTool(const std::string& args) {
-    std::string cmd = std::string(ZW_GAME_DIR) + "/zwtool drivetrain " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    Result r{-1, ""};
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int status = pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return zwtest::RunCommand(std::string(ZW_GAME_DIR) + "/zwtool drivetrain " + args + " 2>&1");
 }
 } // namespace
 

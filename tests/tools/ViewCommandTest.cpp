@@ -1,28 +1,17 @@
 // Runs zwtool view --list as a model maker would.
+#include "tests/support/RunCommand.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
-struct ViewResult {
-    int code;
-    std::string out;
-};
+using ViewResult = zwtest::CommandResult;
 
 ViewResult RunView(const std::string& args) {
-    std::string cmd = std::string(ZW_GAME_DIR) + "/zwtool view " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    ViewResult r{-1, ""};
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int status = pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return zwtest::RunCommand(std::string(ZW_GAME_DIR) + "/zwtool view " + args + " 2>&1");
 }
 const std::string kModel = std::string(ZW_TEST_DIR) + "/format/fixtures/two_parts.3ds";
 } // namespace
