@@ -13,6 +13,7 @@
 #include "shell/ZwLog.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace zw {
@@ -47,7 +48,16 @@ int RunLauncherProgram(const CommandLine& o, bool soundGiven) {
     wo.windowed = o.windowed;
     wo.script = o.script;
     if (o.dt) wo.frameStep = *o.dt;
-    std::unique_ptr<WindowSystem> system = o.headless ? CreateNullWindowSystem(wo) : CreateWindowSystem(wo);
+    const bool noDisplay = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
+    std::unique_ptr<WindowSystem> system =
+        o.headless || noDisplay ? CreateNullWindowSystem(wo) : CreateWindowSystem(wo);
+    if (!o.headless && system->Headless()) {
+        // Nobody could press a button on a launcher that has no window.
+        std::fprintf(stderr, "Zwolta needs a display to open its windows, and none could be opened.\n"
+                             "Run it with --headless to play without one.\n");
+        EngineLog().Add("{@5}> No display: the program ends (run with --headless to play without one)");
+        return 1;
+    }
     MessageLoop loop(*system);
 
     // The windows in their order: the launcher (the main window), the game

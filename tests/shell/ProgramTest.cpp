@@ -77,3 +77,12 @@ TEST_F(ProgramRun, FirstStartWritesTheLogAndTheConfiguration) {
     EXPECT_EQ(ini.back(), "Nickname=Player");
     EXPECT_FALSE(fs::exists(dir / "elsewhere" / "zwlog.txt"));
 }
+
+TEST_F(ProgramRun, WithoutADisplaySaysSoInsteadOfWaiting) {
+    fs::copy_file(fs::path(ZW_GAME_DIR) / "zwolta", dir / "zwolta");
+    ProgramOutput r = zwtest::RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY timeout 60 " + (dir / "zwolta").string() +
+                                         " --sound null 2>&1");
+    EXPECT_EQ(r.code, 1) << r.out;
+    EXPECT_NE(r.out.find("needs a display"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("--headless"), std::string::npos) << r.out;
+}
